@@ -17,8 +17,7 @@ struct CliCommand {
     std::function<int(CliContext&, const QStringList&)> run;
 };
 
-int CreateDatabase(CliContext& context, const QStringList& args)
-{
+int CreateDatabase(CliContext& context, const QStringList& args) {
     if (args.size() != 1) {
         context.err << "Uso: sortavo-cli create-database PERCORSO\n";
         return 2;
@@ -32,8 +31,7 @@ int CreateDatabase(CliContext& context, const QStringList& args)
     return 0;
 }
 
-const QList<CliCommand>& Commands()
-{
+const QList<CliCommand>& Commands() {
     static const QList<CliCommand> commands = {
         {QStringLiteral("create-database"), QStringLiteral("create-database PERCORSO"),
          QStringLiteral("crea un database vuoto in PERCORSO; non tocca un file esistente"),
@@ -42,8 +40,7 @@ const QList<CliCommand>& Commands()
     return commands;
 }
 
-void PrintHelp(QTextStream& stream)
-{
+void PrintHelp(QTextStream& stream) {
     stream << "Uso: sortavo-cli [--db PERCORSO] COMANDO [ARGOMENTI]\n\n"
            << "  --db PERCORSO   database da usare (predefinito: SERVERPATH di l8ini.txt)\n\n"
            << "Comandi:\n";
@@ -59,27 +56,22 @@ CliContext::CliContext(const QString& appDir, const QString& databaseOverride, Q
     : out(out)
     , err(err)
     , appDir(appDir)
-    , m_databaseOverride(databaseOverride)
-{
-}
+    , m_databaseOverride(databaseOverride) {}
 
 CliContext::~CliContext() = default;
 
-TDM1* CliContext::Database()
-{
+TDM1* CliContext::Database() {
     if (!m_dm) {
         m_dm = std::make_unique<TDM1>(appDir);
         m_dm->SetDatabaseName(m_databaseOverride.isEmpty() ? m_dm->DatabasePath
                                                            : m_databaseOverride);
         m_opened = m_dm->OpenDatabase();
-        if (!m_opened)
-            err << "Errore in avvio database:\n\n" << m_dm->PeekLastError() << '\n';
+        if (!m_opened) err << "Errore in avvio database:\n\n" << m_dm->PeekLastError() << '\n';
     }
     return m_opened ? m_dm.get() : nullptr;
 }
 
-int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
-{
+int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QStringList args = arguments;
     QString database;
     while (!args.isEmpty() && args.constFirst().startsWith(QLatin1String("--"))) {

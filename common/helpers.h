@@ -8,9 +8,9 @@ class QSqlQuery;
 // The eleven Lotto wheels in their fixed order: every per-wheel loop, column group and result
 // row follows it. The Nazionale wheel (RN) always comes last.
 constexpr int WheelCount = 11;
-extern const QStringList WheelCodes;   // BA, CA, ... VE, RN
-extern const QStringList WheelNames;   // BARI, CAGLIARI, ... NAZIONALE
-extern const QString WheelLetters;     // BCFGMNPRTVZ: column prefix of each wheel (Z = RN)
+extern const QStringList WheelCodes;         // BA, CA, ... VE, RN
+extern const QStringList WheelNames;         // BARI, CAGLIARI, ... NAZIONALE
+extern const QString WheelLetters;           // BCFGMNPRTVZ: column prefix of each wheel (Z = RN)
 extern const QStringList WheelResultColumns; // RBA ... RVE, RNZ
 extern const QString AllWheelsResultColumn;  // RTT
 extern const QStringList SenalColumnNames;   // N1..N6, NJ, NS

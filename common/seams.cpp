@@ -15,12 +15,10 @@ const QString MessageTitle = QStringLiteral("Sortavo 3");
 
 class RealDialogs final : public Dialogs::Backend {
 public:
-    void Information(QWidget* parent, const QString& text) override
-    {
+    void Information(QWidget* parent, const QString& text) override {
         QMessageBox::information(parent, MessageTitle, text);
     }
-    DialogAnswer YesNoCancel(QWidget* parent, const QString& text) override
-    {
+    DialogAnswer YesNoCancel(QWidget* parent, const QString& text) override {
         switch (QMessageBox::question(parent, MessageTitle, text,
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                       QMessageBox::Yes)) {
@@ -32,8 +30,7 @@ public:
             return DialogAnswer::Cancel;
         }
     }
-    DialogAnswer OkCancel(QWidget* parent, const QString& text) override
-    {
+    DialogAnswer OkCancel(QWidget* parent, const QString& text) override {
         return QMessageBox::information(parent, MessageTitle, text,
                                         QMessageBox::Ok | QMessageBox::Cancel,
                                         QMessageBox::Ok) == QMessageBox::Ok
@@ -41,14 +38,12 @@ public:
                    : DialogAnswer::Cancel;
     }
     QString OpenFileName(QWidget* parent, const QString& caption,
-                         const QStringList& filters) override
-    {
+                         const QStringList& filters) override {
         return QFileDialog::getOpenFileName(parent, caption, QString(),
                                             filters.join(QStringLiteral(";;")));
     }
     QString SaveFileName(QWidget* parent, const QString& caption, const QStringList& filters,
-                         int selectedFilter, const QString& defaultSuffix) override
-    {
+                         int selectedFilter, const QString& defaultSuffix) override {
         QFileDialog dialog(parent, caption, QString(), filters.join(QStringLiteral(";;")));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
@@ -62,16 +57,13 @@ public:
 
 class RealShell final : public Shell::Backend {
 public:
-    bool OpenFile(const QString& path, const QString&) override
-    {
+    bool OpenFile(const QString& path, const QString&) override {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
-    bool PrintFile(const QString& path) override
-    {
+    bool PrintFile(const QString& path) override {
         return QProcess::startDetached(QStringLiteral("lp"), {path});
     }
-    bool OpenUrl(const QString& url) override
-    {
+    bool OpenUrl(const QString& url) override {
         return QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
     }
 };
@@ -86,92 +78,74 @@ int busyTotal = 0;
 
 } // namespace
 
-void Dialogs::Information(QWidget* parent, const QString& text)
-{
+void Dialogs::Information(QWidget* parent, const QString& text) {
     dialogs->Information(parent, text);
 }
 
-DialogAnswer Dialogs::YesNoCancel(QWidget* parent, const QString& text)
-{
+DialogAnswer Dialogs::YesNoCancel(QWidget* parent, const QString& text) {
     return dialogs->YesNoCancel(parent, text);
 }
 
-DialogAnswer Dialogs::OkCancel(QWidget* parent, const QString& text)
-{
+DialogAnswer Dialogs::OkCancel(QWidget* parent, const QString& text) {
     return dialogs->OkCancel(parent, text);
 }
 
-QString Dialogs::OpenFileName(QWidget* parent, const QString& caption, const QStringList& filters)
-{
+QString Dialogs::OpenFileName(QWidget* parent, const QString& caption, const QStringList& filters) {
     return dialogs->OpenFileName(parent, caption, filters);
 }
 
-QString Dialogs::SaveFileName(QWidget* parent, const QString& caption,
-                              const QStringList& filters, int selectedFilter,
-                              const QString& defaultSuffix)
-{
+QString Dialogs::SaveFileName(QWidget* parent, const QString& caption, const QStringList& filters,
+                              int selectedFilter, const QString& defaultSuffix) {
     return dialogs->SaveFileName(parent, caption, filters, selectedFilter, defaultSuffix);
 }
 
-void Dialogs::SetBackend(Backend* backend)
-{
+void Dialogs::SetBackend(Backend* backend) {
     dialogs = backend ? backend : &realDialogs;
 }
 
-int RunModal(QDialog& dialog)
-{
-    if (modalHandler)
-        return modalHandler(dialog);
+int RunModal(QDialog& dialog) {
+    if (modalHandler) return modalHandler(dialog);
     return dialog.exec();
 }
 
-void SetRunModalHandler(RunModalHandler handler)
-{
+void SetRunModalHandler(RunModalHandler handler) {
     modalHandler = std::move(handler);
 }
 
-bool Shell::OpenFile(const QString& path, const QString& workingFolder)
-{
+bool Shell::OpenFile(const QString& path, const QString& workingFolder) {
     return shell->OpenFile(path, workingFolder.isEmpty() ? QFileInfo(path).absolutePath()
                                                          : workingFolder);
 }
 
-bool Shell::PrintFile(const QString& path)
-{
+bool Shell::PrintFile(const QString& path) {
     return shell->PrintFile(path);
 }
 
-bool Shell::OpenUrl(const QString& url)
-{
+bool Shell::OpenUrl(const QString& url) {
     return shell->OpenUrl(url);
 }
 
-void Shell::SetBackend(Backend* backend)
-{
+void Shell::SetBackend(Backend* backend) {
     shell = backend ? backend : &realShell;
 }
 
-BusyCursor::BusyCursor()
-{
+BusyCursor::BusyCursor() {
     ++busyActive;
     ++busyTotal;
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-BusyCursor::~BusyCursor()
-{
+BusyCursor::~BusyCursor() {
     --busyActive;
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
         QApplication::restoreOverrideCursor();
 }
 
-int BusyCursor::ActiveCount()
-{
+int BusyCursor::ActiveCount() {
     return busyActive;
 }
 
-int BusyCursor::TotalCount()
-{
+int BusyCursor::TotalCount() {
     return busyTotal;
 }

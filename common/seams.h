@@ -34,9 +34,8 @@ public:
     static DialogAnswer OkCancel(QWidget* parent, const QString& text);
     static QString OpenFileName(QWidget* parent, const QString& caption,
                                 const QStringList& filters);
-    static QString SaveFileName(QWidget* parent, const QString& caption,
-                                const QStringList& filters, int selectedFilter = 0,
-                                const QString& defaultSuffix = QString());
+    static QString SaveFileName(QWidget* parent, const QString& caption, const QStringList& filters,
+                                int selectedFilter = 0, const QString& defaultSuffix = QString());
 
     // nullptr restores the real message boxes and dialogs.
     static void SetBackend(Backend* backend);

@@ -9,21 +9,18 @@
 
 namespace {
 
-QString StatusText(const ISC_STATUS* status)
-{
+QString StatusText(const ISC_STATUS* status) {
     QString text;
     char buffer[1024];
     const ISC_STATUS* cursor = status;
     while (fb_interpret(buffer, sizeof buffer, &cursor)) {
-        if (!text.isEmpty())
-            text += QLatin1Char(' ');
+        if (!text.isEmpty()) text += QLatin1Char(' ');
         text += QString::fromUtf8(buffer);
     }
     return text;
 }
 
-bool IsLocalPath(const QString& path)
-{
+bool IsLocalPath(const QString& path) {
     // host:path reaches a server; a bare path (or a Windows drive letter) is a local file.
     const int colon = path.indexOf(QLatin1Char(':'));
     return colon < 0 || colon == 1;
@@ -31,16 +28,13 @@ bool IsLocalPath(const QString& path)
 
 } // namespace
 
-QString SchemaScript()
-{
+QString SchemaScript() {
     QFile file(QStringLiteral(":/storage/schema.sql"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
+    if (!file.open(QIODevice::ReadOnly)) return QString();
     return QString::fromUtf8(file.readAll());
 }
 
-QStringList SplitSqlScript(const QString& script)
-{
+QStringList SplitSqlScript(const QString& script) {
     QStringList statements;
     QString current;
     bool inQuote = false;
@@ -53,23 +47,19 @@ QStringList SplitSqlScript(const QString& script)
             current += QLatin1Char('\n');
             continue;
         }
-        if (c == QLatin1Char('\''))
-            inQuote = !inQuote;
+        if (c == QLatin1Char('\'')) inQuote = !inQuote;
         if (!inQuote && c == QLatin1Char(';')) {
-            if (!current.trimmed().isEmpty())
-                statements << current.trimmed();
+            if (!current.trimmed().isEmpty()) statements << current.trimmed();
             current.clear();
             continue;
         }
         current += c;
     }
-    if (!current.trimmed().isEmpty())
-        statements << current.trimmed();
+    if (!current.trimmed().isEmpty()) statements << current.trimmed();
     return statements;
 }
 
-bool CreateDatabaseFile(const QString& path, QString& error)
-{
+bool CreateDatabaseFile(const QString& path, QString& error) {
     if (path.trimmed().isEmpty()) {
         error = QStringLiteral("Percorso del database non indicato.");
         return false;
@@ -110,11 +100,9 @@ bool CreateDatabaseFile(const QString& path, QString& error)
             error = QStringLiteral("Errore nello schema del database: ") + StatusText(status) +
                     QStringLiteral("\r\n") + statement;
             ISC_STATUS_ARRAY ignored;
-            if (tr)
-                isc_rollback_transaction(ignored, &tr);
+            if (tr) isc_rollback_transaction(ignored, &tr);
             isc_drop_database(ignored, &db);
-            if (db)
-                isc_detach_database(ignored, &db);
+            if (db) isc_detach_database(ignored, &db);
             return false;
         }
     }

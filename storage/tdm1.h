@@ -91,12 +91,12 @@ public:
 
     // Draw inserts from archive-file tokens.
     bool InsertLottoDraw(const QString& date, const QString& wheel, const QString& n1,
-                         const QString& n2, const QString& n3, const QString& n4,
-                         const QString& n5, const QString& drawNumber, QString& errorText);
+                         const QString& n2, const QString& n3, const QString& n4, const QString& n5,
+                         const QString& drawNumber, QString& errorText);
     bool InsertSenalDraw(const QString& date, const QString& contest, const QString& n1,
-                         const QString& n2, const QString& n3, const QString& n4,
-                         const QString& n5, const QString& n6, const QString& jolly,
-                         const QString& superStar, QString& errorText);
+                         const QString& n2, const QString& n3, const QString& n4, const QString& n5,
+                         const QString& n6, const QString& jolly, const QString& superStar,
+                         QString& errorText);
 
     // Settings.
     bool ReadTabGen(const QString& group, const QString& code, TTabGenRec& rec);
@@ -146,7 +146,6 @@ private:
     TDM1* m_previous = nullptr;
 };
 
-inline TDM1& DM1()
-{
+inline TDM1& DM1() {
     return TDM1::Instance();
 }

@@ -11,8 +11,7 @@ struct Run {
     QString err;
 };
 
-Run RunCliProcess(const QStringList& args)
-{
+Run RunCliProcess(const QStringList& args) {
     QProcess process;
     process.start(QStringLiteral(SORTAVO_PROGRAM_DIR "/sortavo-cli"), args);
     process.waitForFinished(120000);
@@ -27,8 +26,7 @@ class TestCli : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpListsTheCommands()
-    {
+    void helpListsTheCommands() {
         const Run run = RunCliProcess({QStringLiteral("help")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains(QStringLiteral("create-database")));
@@ -36,8 +34,7 @@ private slots:
         QVERIFY(RunCliProcess({QStringLiteral("nonsense")}).status != 0);
     }
 
-    void createDatabaseRefusesAnExistingFile()
-    {
+    void createDatabaseRefusesAnExistingFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("x.gdb"));
         QCOMPARE(RunCliProcess({QStringLiteral("create-database"), path}).status, 0);

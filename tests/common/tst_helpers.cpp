@@ -10,8 +10,7 @@ class TestHelpers : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void sqlEncodingIgnoresTheLocale()
-    {
+    void sqlEncodingIgnoresTheLocale() {
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         QCOMPARE(DateToSqlText(QDate(2016, 4, 9)), QStringLiteral("09.04.2016"));
         QCOMPARE(DateToSqlText(QDate(1999, 12, 31)), QStringLiteral("31.12.1999"));
@@ -25,8 +24,7 @@ private slots:
         QCOMPARE(QuotedSqlText(QStringLiteral("l'uno")), QStringLiteral("'l''uno'"));
     }
 
-    void nextToken()
-    {
+    void nextToken() {
         QString list = QStringLiteral("  12 | 34|56 ");
         QString token;
         NextToken(list, QLatin1Char('|'), token);
@@ -41,8 +39,7 @@ private slots:
         QCOMPARE(token, QString());
     }
 
-    void textToFloat_data()
-    {
+    void textToFloat_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
@@ -52,13 +49,13 @@ private slots:
             QTest::addRow("%s comma", locale) << name << QStringLiteral("3,5") << 3.5 << false;
             QTest::addRow("%s point", locale) << name << QStringLiteral(" 3.5 ") << 3.5 << false;
             QTest::addRow("%s mixed", locale) << name << QStringLiteral("1.234,5") << 0.0 << true;
-            QTest::addRow("%s grouping", locale) << name << QStringLiteral("1.234") << 1.234 << false;
+            QTest::addRow("%s grouping", locale)
+                << name << QStringLiteral("1.234") << 1.234 << false;
             QTest::addRow("%s empty", locale) << name << QString() << 0.0 << true;
             QTest::addRow("%s word", locale) << name << QStringLiteral("abc") << 0.0 << true;
         }
     }
-    void textToFloat()
-    {
+    void textToFloat() {
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QFETCH(double, value);
@@ -70,8 +67,7 @@ private slots:
         QCOMPARE(TextToFloatOrZero(text), value);
     }
 
-    void smallHelpers()
-    {
+    void smallHelpers() {
         QVERIFY(IsIntegerText(QStringLiteral(" 42 ")));
         QVERIFY(IsIntegerText(QStringLiteral("-7")));
         QVERIFY(!IsIntegerText(QStringLiteral("  ")));
@@ -85,19 +81,20 @@ private slots:
         QCOMPARE(IfThenFloat(false, 0, 5), 5.0);
         QCOMPARE(IfThenInt(false, 1, 2), 2);
         QCOMPARE(IfThenStr(true, QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("a"));
-        const QList<QPair<int, int>> decades = {{1, 1}, {10, 1}, {11, 2}, {80, 8}, {81, 9}, {90, 9}};
+        const QList<QPair<int, int>> decades = {{1, 1},  {10, 1}, {11, 2},
+                                                {80, 8}, {81, 9}, {90, 9}};
         for (const auto& [n, decade] : decades)
             QCOMPARE(DecadeOf(n), decade);
     }
 
-    void wheels()
-    {
+    void wheels() {
         QCOMPARE(WheelIndex(QStringLiteral(" RN ")), 11);
         QCOMPARE(WheelIndex(QStringLiteral("BA")), 1);
         QCOMPARE(WheelIndex(QStringLiteral("ba")), -1);
         QCOMPARE(WheelIndex(QStringLiteral("XX")), -1);
         QCOMPARE(WheelIndex(QString()), -1);
-        QCOMPARE(WheelCodes.join(QLatin1Char(',')), QStringLiteral("BA,CA,FI,GE,MI,NA,PA,RM,TO,VE,RN"));
+        QCOMPARE(WheelCodes.join(QLatin1Char(',')),
+                 QStringLiteral("BA,CA,FI,GE,MI,NA,PA,RM,TO,VE,RN"));
         QCOMPARE(WheelNames.size(), WheelCount);
         QCOMPARE(WheelResultColumns.constLast(), QStringLiteral("RNZ"));
         QCOMPARE(WheelLetters, QStringLiteral("BCFGMNPRTVZ"));

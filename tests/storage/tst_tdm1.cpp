@@ -7,8 +7,7 @@
 
 namespace {
 
-int CountRows(TDM1& dm, const QString& table)
-{
+int CountRows(TDM1& dm, const QString& table) {
     QSqlQuery query = dm.NewQuery();
     QString error;
     if (!dm.OpenQuery(query, QStringLiteral("select count(*) from ") + table, error) ||
@@ -17,14 +16,12 @@ int CountRows(TDM1& dm, const QString& table)
     return query.value(0).toInt();
 }
 
-QString ReadIni(const QString& folder)
-{
+QString ReadIni(const QString& folder) {
     QFile file(folder + QStringLiteral("l8ini.txt"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void WriteIni(const QString& folder, const QByteArray& content)
-{
+void WriteIni(const QString& folder, const QByteArray& content) {
     QFile file(folder + QStringLiteral("l8ini.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -36,11 +33,11 @@ class TestTdm1 : public QObject {
     Q_OBJECT
 
 private slots:
-    void startFileIsCreatedOnceThenRead()
-    {
+    void startFileIsCreatedOnceThenRead() {
         QTemporaryDir dir;
         const QString folder = dir.path() + QLatin1Char('/');
-        const QString expected = QStringLiteral("SERVERPATH=") + folder + QStringLiteral("ibdb/d3lotto.gdb");
+        const QString expected =
+            QStringLiteral("SERVERPATH=") + folder + QStringLiteral("ibdb/d3lotto.gdb");
         {
             TDM1 dm(dir.path()); // no trailing separator: it is added
             QCOMPARE(dm.AppDir, folder);
@@ -52,19 +49,19 @@ private slots:
         QCOMPARE(ReadIni(folder), expected + QLatin1Char('\n'));
     }
 
-    void startFileValue_data()
-    {
+    void startFileValue_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("path");
-        QTest::newRow("any case") << QByteArray("serverpath=D:\\x.gdb\r\n") << QStringLiteral("D:\\x.gdb");
+        QTest::newRow("any case") << QByteArray("serverpath=D:\\x.gdb\r\n")
+                                  << QStringLiteral("D:\\x.gdb");
         QTest::newRow("empty") << QByteArray("SERVERPATH=\n") << QString();
-        QTest::newRow("not trimmed") << QByteArray("SERVERPATH= /a b.gdb \n") << QStringLiteral(" /a b.gdb ");
+        QTest::newRow("not trimmed")
+            << QByteArray("SERVERPATH= /a b.gdb \n") << QStringLiteral(" /a b.gdb ");
         QTest::newRow("first of two") << QByteArray("X=1\nServerPath=a:/x=y.gdb\nSERVERPATH=b\n")
                                       << QStringLiteral("a:/x=y.gdb");
         QTest::newRow("missing line") << QByteArray("OTHER=1\n") << QString();
     }
-    void startFileValue()
-    {
+    void startFileValue() {
         QFETCH(QByteArray, content);
         QFETCH(QString, path);
         QTemporaryDir dir;
@@ -73,8 +70,7 @@ private slots:
         QCOMPARE(dm.DatabasePath, path);
     }
 
-    void openFailureKeepsTheMessage()
-    {
+    void openFailureKeepsTheMessage() {
         QTemporaryDir dir;
         TDM1 dm(dir.path());
         QVERIFY(!dm.OpenDatabase()); // ibdb/d3lotto.gdb does not exist
@@ -84,22 +80,22 @@ private slots:
         QVERIFY(dm.PeekLastError().isEmpty());
     }
 
-    void execSqlReportsLabelAndMessage()
-    {
+    void execSqlReportsLabelAndMessage() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         QString error;
-        QVERIFY(dm->ExecSql(QStringLiteral("ok"), QStringLiteral("delete from LOTTO1 where 1=1"), error));
+        QVERIFY(dm->ExecSql(QStringLiteral("ok"), QStringLiteral("delete from LOTTO1 where 1=1"),
+                            error));
         QVERIFY(error.isEmpty());
-        QVERIFY(!dm->ExecSql(QStringLiteral("Etichetta"), QStringLiteral("delete from NOTABLE"), error));
+        QVERIFY(!dm->ExecSql(QStringLiteral("Etichetta"), QStringLiteral("delete from NOTABLE"),
+                             error));
         QVERIFY(error.startsWith(QStringLiteral("Etichetta:")));
         QVERIFY(error.contains(QStringLiteral("NOTABLE")));
         QVERIFY(dm->ExecSqlText(QString(), QStringLiteral("bad sql")).startsWith(QLatin1Char(':')));
         QVERIFY(dm->PeekLastError().isEmpty()); // ExecSql never touches the kept text
     }
 
-    void clearTableKeepsOnlyTheLastFailure()
-    {
+    void clearTableKeepsOnlyTheLastFailure() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         QVERIFY(!dm->ClearTable(QStringLiteral("NOTABLE1")));
@@ -111,17 +107,16 @@ private slots:
         QVERIFY(dm->TakeLastError().isEmpty());
     }
 
-    void statementIsDurableOnlyAfterCommit()
-    {
+    void statementIsDurableOnlyAfterCommit() {
         TestProgramFolder folder;
         {
             auto dm = folder.OpenModule();
             QString error;
             QVERIFY(!dm->InTransaction());
             QVERIFY(dm->InsertLottoDraw(QStringLiteral("01.02.2003"), QStringLiteral("BA"),
-                                        QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10"),
-                                        error));
+                                        QStringLiteral("1"), QStringLiteral("2"),
+                                        QStringLiteral("3"), QStringLiteral("4"),
+                                        QStringLiteral("5"), QStringLiteral("10"), error));
             QVERIFY(dm->InTransaction()); // started implicitly
             // A second connection does not see the row yet.
             TDM1 other(folder.Path());
@@ -130,14 +125,16 @@ private slots:
             QVERIFY(dm->Rollback());
             QCOMPARE(CountRows(*dm, QStringLiteral("LOTTO1")), 0);
             QVERIFY(dm->InsertLottoDraw(QStringLiteral("01.02.2003"), QStringLiteral("CA"),
-                                        QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                        QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("3"),
-                                        error));
+                                        QStringLiteral("1"), QStringLiteral("2"),
+                                        QStringLiteral("3"), QStringLiteral("3"),
+                                        QStringLiteral("3"), QStringLiteral("3"), error));
         } // closing the connection commits
         auto dm = folder.OpenModule();
         QSqlQuery query = dm->NewQuery();
         QString error;
-        QVERIFY(dm->OpenQuery(query, QStringLiteral("select RUOTA, N5, NUMESTRA, APPD1, DATAESTRA from LOTTO1"), error));
+        QVERIFY(dm->OpenQuery(
+            query, QStringLiteral("select RUOTA, N5, NUMESTRA, APPD1, DATAESTRA from LOTTO1"),
+            error));
         QVERIFY(query.next());
         QCOMPARE(query.value(0).toString(), QStringLiteral("CA"));
         QCOMPARE(query.value(1).toInt(), 3);
@@ -147,65 +144,67 @@ private slots:
         QVERIFY(!query.next());
     }
 
-    void insertFailuresCarryTheLabel()
-    {
+    void insertFailuresCarryTheLabel() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         QString error;
         QVERIFY(!dm->InsertLottoDraw(QStringLiteral("31.02.2003"), QStringLiteral("BA"),
                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("1"), error));
+                                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("1"),
+                                     error));
         QVERIFY(error.startsWith(QStringLiteral("Errore inserimento estrazione lotto (pick5):")));
-        QVERIFY(dm->InsertSenalDraw(QStringLiteral("03.01.2009"), QStringLiteral("1"), QStringLiteral("1"),
-                                    QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                                    QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                                    QStringLiteral("0"), error));
-        QVERIFY(!dm->InsertSenalDraw(QStringLiteral("03.01.2009"), QStringLiteral("2"), QStringLiteral("1"),
-                                     QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                                     QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                                     QStringLiteral("0"), error));
-        QVERIFY(error.startsWith(QStringLiteral("Errore inserimento estrazione superEnalotto (pick6):")));
+        QVERIFY(dm->InsertSenalDraw(QStringLiteral("03.01.2009"), QStringLiteral("1"),
+                                    QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                    QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                                    QStringLiteral("7"), QStringLiteral("0"), error));
+        QVERIFY(!dm->InsertSenalDraw(QStringLiteral("03.01.2009"), QStringLiteral("2"),
+                                     QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                                     QStringLiteral("7"), QStringLiteral("0"), error));
+        QVERIFY(error.startsWith(
+            QStringLiteral("Errore inserimento estrazione superEnalotto (pick6):")));
         QVERIFY(dm->PeekLastError().isEmpty());
     }
 
-    void cutOffDates()
-    {
+    void cutOffDates() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         QVERIFY(dm->GetLottoCutOffDate().isNull()); // empty archive: no date
         QVERIFY(dm->GetSenalCutOffDate().isNull());
         QString error;
         for (const char* date : {"09.04.2016", "12.04.2016", "31.12.1999"})
-            QVERIFY(dm->InsertLottoDraw(QLatin1String(date), QStringLiteral("BA"), QStringLiteral("1"),
-                                        QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QVERIFY(dm->InsertLottoDraw(QLatin1String(date), QStringLiteral("BA"),
+                                        QStringLiteral("1"), QStringLiteral("2"),
+                                        QStringLiteral("3"), QStringLiteral("4"),
                                         QStringLiteral("5"), QStringLiteral("0"), error));
-        QVERIFY(dm->InsertSenalDraw(QStringLiteral("10.04.2016"), QStringLiteral("1"), QStringLiteral("1"),
-                                    QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                                    QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                                    QStringLiteral("8"), error));
+        QVERIFY(dm->InsertSenalDraw(QStringLiteral("10.04.2016"), QStringLiteral("1"),
+                                    QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                    QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                                    QStringLiteral("7"), QStringLiteral("8"), error));
         QCOMPARE(dm->GetLottoCutOffDate(), QDate(2016, 4, 12));
         QCOMPARE(dm->LottoCutOffDate, QDate(2016, 4, 12));
         QCOMPARE(dm->GetSenalCutOffDate(), QDate(2016, 4, 10));
         QCOMPARE(dm->SenalCutOffDate, QDate(2016, 4, 10));
     }
 
-    void statDatesAndSettingsUpdateExistingRowsOnly()
-    {
+    void statDatesAndSettingsUpdateExistingRowsOnly() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         QVERIFY(dm->SetStatLastUpdate(QStringLiteral("L8STIMA"), QDate(2016, 4, 9)));
         QVERIFY(dm->SetStatLastUpdate(QStringLiteral("NOSUCHKIND"), QDate(2016, 4, 9)));
         QSqlQuery query = dm->NewQuery();
         QString error;
-        QVERIFY(dm->OpenQuery(query, QStringLiteral("select FL_TIPO from FSTATLIST where FL_LASTUPDATE = '09.04.2016'"), error));
+        QVERIFY(dm->OpenQuery(
+            query,
+            QStringLiteral("select FL_TIPO from FSTATLIST where FL_LASTUPDATE = '09.04.2016'"),
+            error));
         QVERIFY(query.next());
         QCOMPARE(query.value(0).toString(), QStringLiteral("L8STIMA"));
         QVERIFY(!query.next());
         QCOMPARE(CountRows(*dm, QStringLiteral("FSTATLIST")), 21);
     }
 
-    void skinReadAndWrite()
-    {
+    void skinReadAndWrite() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         QCOMPARE(dm->ReadSkin(), 0);
@@ -216,8 +215,7 @@ private slots:
         QCOMPARE(dm->PanelColor(), QColor(192, 192, 192));
     }
 
-    void estimateSettingsRoundTrip()
-    {
+    void estimateSettingsRoundTrip() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         dm->LoadEstimateSettings();
@@ -243,13 +241,13 @@ private slots:
         QVERIFY(fresh.EstimateParams[EstSm3r].Flag2);
     }
 
-    void estimateSettingsDefaults()
-    {
+    void estimateSettingsDefaults() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         QString error;
         // Missing rows: empty kind, every parameter off.
-        QVERIFY(dm->ExecSql(QString(), QStringLiteral("delete from FTABGEN where nometab = 'STIMAPRM'"), error));
+        QVERIFY(dm->ExecSql(
+            QString(), QStringLiteral("delete from FTABGEN where nometab = 'STIMAPRM'"), error));
         dm->EstimateParams[EstFreq] = {true, 4, true, 4};
         dm->LoadEstimateSettings();
         QCOMPARE(dm->EstimateKind, QString());
@@ -271,8 +269,7 @@ private slots:
         QVERIFY(dm->TakeLastError().startsWith(QStringLiteral("SET COLOR MAP:")));
     }
 
-    void tabGenNullsAreReplaced()
-    {
+    void tabGenNullsAreReplaced() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         TTabGenRec rec;
@@ -286,8 +283,7 @@ private slots:
         QCOMPARE(rec.valint, 0);
     }
 
-    void columnStats()
-    {
+    void columnStats() {
         TestProgramFolder folder;
         auto dm = folder.OpenModule();
         int min = -1, max = -1;
@@ -299,7 +295,12 @@ private slots:
         QCOMPARE(avg, 0.0);
         QString error;
         for (const char* row : {"1, 1, 3.7", "2, 2, 8.9", "3, -1, 50", "4, 5, 0"})
-            QVERIFY(dm->ExecSql(QString(), QStringLiteral("insert into FL8STORISTAT (RUOTA, RIGA, NUM, VALRIT) values ('BA', %1)").arg(QLatin1String(row)), error));
+            QVERIFY(dm->ExecSql(
+                QString(),
+                QStringLiteral(
+                    "insert into FL8STORISTAT (RUOTA, RIGA, NUM, VALRIT) values ('BA', %1)")
+                    .arg(QLatin1String(row)),
+                error));
         QVERIFY(dm->ColumnStats(QStringLiteral("FL8STORISTAT"), QStringLiteral("BA"),
                                 QStringLiteral("VALRIT"), QStringLiteral("NUM"), 0, min, max, avg));
         QCOMPARE(min, 3);
@@ -307,8 +308,7 @@ private slots:
         QCOMPARE(avg, (3.7 + 8.9) / 2);
     }
 
-    void paths()
-    {
+    void paths() {
         QTemporaryDir dir;
         TDM1 dm(dir.path());
         const QString folder = dir.path() + QLatin1Char('/');
@@ -320,10 +320,14 @@ private slots:
         QVERIFY(dm.NewXlsTempPath().startsWith(folder + QStringLiteral("tmp/xls_")));
         QCOMPARE(dm.TempFilePath(QStringLiteral("a.txt")), folder + QStringLiteral("tmp/a.txt"));
         QCOMPARE(dm.TextsDir(), folder + QStringLiteral("testi/it/"));
-        QCOMPARE(dm.ReducedTextPath(true, QStringLiteral("X")), folder + QStringLiteral("testi/it/s8rid/X.rtf"));
-        QCOMPARE(dm.ReducedTextPath(false, QStringLiteral("X")), folder + QStringLiteral("testi/it/l8rid/X.rtf"));
-        QCOMPARE(dm.ReducedCodePath(true, QStringLiteral("X")), folder + QStringLiteral("risorse/s8Ricode/X.txt"));
-        QCOMPARE(dm.ReducedCodePath(false, QStringLiteral("X")), folder + QStringLiteral("risorse/l8Ricode/X.txt"));
+        QCOMPARE(dm.ReducedTextPath(true, QStringLiteral("X")),
+                 folder + QStringLiteral("testi/it/s8rid/X.rtf"));
+        QCOMPARE(dm.ReducedTextPath(false, QStringLiteral("X")),
+                 folder + QStringLiteral("testi/it/l8rid/X.rtf"));
+        QCOMPARE(dm.ReducedCodePath(true, QStringLiteral("X")),
+                 folder + QStringLiteral("risorse/s8Ricode/X.txt"));
+        QCOMPARE(dm.ReducedCodePath(false, QStringLiteral("X")),
+                 folder + QStringLiteral("risorse/l8Ricode/X.txt"));
     }
 };
 

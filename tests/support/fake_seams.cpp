@@ -2,61 +2,51 @@
 
 #include <QDialog>
 
-FakeDialogs::FakeDialogs()
-{
+FakeDialogs::FakeDialogs() {
     Dialogs::SetBackend(this);
 }
 
-FakeDialogs::~FakeDialogs()
-{
+FakeDialogs::~FakeDialogs() {
     Dialogs::SetBackend(nullptr);
 }
 
-QStringList FakeDialogs::Texts() const
-{
+QStringList FakeDialogs::Texts() const {
     QStringList texts;
     for (const Shown& item : shown)
         texts << item.text;
     return texts;
 }
 
-QString FakeDialogs::LastText() const
-{
+QString FakeDialogs::LastText() const {
     return shown.isEmpty() ? QString() : shown.constLast().text;
 }
 
-void FakeDialogs::Information(QWidget*, const QString& text)
-{
+void FakeDialogs::Information(QWidget*, const QString& text) {
     shown.append({QStringLiteral("info"), text, {}});
 }
 
-DialogAnswer FakeDialogs::YesNoCancel(QWidget*, const QString& text)
-{
+DialogAnswer FakeDialogs::YesNoCancel(QWidget*, const QString& text) {
     shown.append({QStringLiteral("yesnocancel"), text, {}});
     return answers.isEmpty() ? DialogAnswer::Cancel : answers.dequeue();
 }
 
-DialogAnswer FakeDialogs::OkCancel(QWidget*, const QString& text)
-{
+DialogAnswer FakeDialogs::OkCancel(QWidget*, const QString& text) {
     shown.append({QStringLiteral("okcancel"), text, {}});
     return answers.isEmpty() ? DialogAnswer::Cancel : answers.dequeue();
 }
 
-QString FakeDialogs::OpenFileName(QWidget*, const QString& caption, const QStringList& filters)
-{
+QString FakeDialogs::OpenFileName(QWidget*, const QString& caption, const QStringList& filters) {
     shown.append({QStringLiteral("open"), caption, filters});
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-QString FakeDialogs::SaveFileName(QWidget*, const QString& caption, const QStringList& filters,
-                                  int, const QString&)
-{
+QString FakeDialogs::SaveFileName(QWidget*, const QString& caption, const QStringList& filters, int,
+                                  const QString&) {
     shown.append({QStringLiteral("save"), caption, filters});
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-FakeModal::FakeModal()
-{
+FakeModal::FakeModal() {
     SetRunModalHandler([this](QDialog& dialog) {
         shownClasses << QString::fromLatin1(dialog.metaObject()->className());
         dialog.show();
@@ -70,40 +60,33 @@ FakeModal::FakeModal()
     });
 }
 
-FakeModal::~FakeModal()
-{
+FakeModal::~FakeModal() {
     SetRunModalHandler({});
 }
 
-void FakeModal::Push(std::function<int(QDialog&)> handler)
-{
+void FakeModal::Push(std::function<int(QDialog&)> handler) {
     m_handlers.enqueue(std::move(handler));
 }
 
-FakeShell::FakeShell()
-{
+FakeShell::FakeShell() {
     Shell::SetBackend(this);
 }
 
-FakeShell::~FakeShell()
-{
+FakeShell::~FakeShell() {
     Shell::SetBackend(nullptr);
 }
 
-bool FakeShell::OpenFile(const QString& path, const QString& workingFolder)
-{
+bool FakeShell::OpenFile(const QString& path, const QString& workingFolder) {
     calls.append({QStringLiteral("open"), path, workingFolder});
     return true;
 }
 
-bool FakeShell::PrintFile(const QString& path)
-{
+bool FakeShell::PrintFile(const QString& path) {
     calls.append({QStringLiteral("print"), path, QString()});
     return true;
 }
 
-bool FakeShell::OpenUrl(const QString& url)
-{
+bool FakeShell::OpenUrl(const QString& url) {
     calls.append({QStringLiteral("url"), url, QString()});
     return true;
 }
