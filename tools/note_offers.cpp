@@ -1,0 +1,43 @@
+#include "tools/note_offers.h"
+
+const QString PlayLinkText = QStringLiteral("Click per giocarlo");
+
+qint64 Binomial(int n, int k) {
+    if (n < 1 || k < 0 || k > n) return 0;
+    qint64 result = 1;
+    for (int i = 1; i <= k; ++i)
+        result = result * (n - k + i) / i; // exact at every step
+    return result;
+}
+
+QList<IntegralOffer> IntegralOffers(int n, bool senal) {
+    QList<IntegralOffer> offers;
+    for (int k = 2; k <= 6; ++k) {
+        const bool playable = senal ? (k == 6 && n > 6) : k < n;
+        IntegralOffer offer;
+        if (playable) {
+            offer.groupSize = k;
+            offer.combinations = Binomial(n, k);
+            offer.link = PlayLinkText;
+        } else {
+            offer.groupSize = -k;
+        }
+        offers << offer;
+    }
+    return offers;
+}
+
+QString CatalogueMismatchText(int required, int n) {
+    if (required < n)
+        return QStringLiteral("Troppi numeri per il sistema scelto !\r\nNe sono richiesti:") +
+               QString::number(required) + QStringLiteral(" ") + QStringLiteral("\r\n") +
+               QStringLiteral("Eliminare i numeri di troppo.") + QStringLiteral("\r\n") +
+               QStringLiteral("(click su [modifica] nel pannello sopra.)");
+    if (required > n)
+        return QStringLiteral(
+                   "Numeri insufficienti per il sistema scelto !\r\nNe sono richiesti:") +
+               QString::number(required) + QStringLiteral(" ") + QStringLiteral("\r\n") +
+               QStringLiteral("Aggiungere i numeri mancanti") +
+               QStringLiteral("(click su [modifica] nel pannello sopra.)");
+    return QString();
+}
