@@ -1,5 +1,6 @@
 #include "app/cli.h"
 
+#include "archive/archive_cli.h"
 #include "storage/database_creation.h"
 #include "storage/tdm1.h"
 
@@ -36,6 +37,11 @@ const QList<CliCommand>& Commands() {
         {QStringLiteral("create-database"), QStringLiteral("create-database PERCORSO"),
          QStringLiteral("crea un database vuoto in PERCORSO; non tocca un file esistente"),
          CreateDatabase},
+        {QStringLiteral("import-lotto"), QStringLiteral("import-lotto FILE"),
+         QStringLiteral("sostituisce l'archivio del Lotto con il file FILE"), ImportLottoCommand},
+        {QStringLiteral("import-senal"), QStringLiteral("import-senal FILE"),
+         QStringLiteral("sostituisce l'archivio del SuperEnalotto con il file FILE"),
+         ImportSenalCommand},
     };
     return commands;
 }
