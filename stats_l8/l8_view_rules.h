@@ -2,6 +2,7 @@
 
 #include "common/grid/grid_layout.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -81,6 +82,12 @@ QString SummarySql(QChar letter);
 // The estimate query for the checked wheel codes (none = all wheels) and the order item.
 enum class EstimateOrder { Personal, Standard, WheelNumber };
 QString EstimateSql(const QStringList& wheelCodes, EstimateOrder order);
+
+// The FSTATLIST codes a full Lotto recompute stamps.
+extern const QStringList LottoStatCodes;
+// True when every Lotto statistic was stamped with `cutOff` (a valid date): the statistics
+// describe the archive up to its latest draw.
+bool LottoStatsAligned(const QDate& cutOff);
 
 // The heading line of every statistics report.
 QString StatsUpdatedLine();

@@ -176,6 +176,20 @@ private slots:
                  QStringLiteral(" select * from FL8STIMA  order By Ruota,Num; "));
     }
 
+    void alignment() {
+        TestProgramFolder folder;
+        auto dm = folder.OpenModule();
+        const QDate day(2024, 3, 9);
+        QVERIFY(!LottoStatsAligned(day)); // never computed
+        for (const QString& code : LottoStatCodes)
+            QVERIFY(dm->SetStatLastUpdate(code, day));
+        QVERIFY(LottoStatsAligned(day));
+        QVERIFY(!LottoStatsAligned(day.addDays(2))); // a newer draw came in
+        QVERIFY(!LottoStatsAligned(QDate()));        // empty archive
+        QVERIFY(dm->SetStatLastUpdate(QStringLiteral("L8RIGARADIC"), day.addDays(-2)));
+        QVERIFY(!LottoStatsAligned(day));
+    }
+
     // Every query of these windows runs on the real schema.
     void queriesRun() {
         TestProgramFolder folder;
