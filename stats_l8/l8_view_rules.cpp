@@ -352,16 +352,19 @@ QString StatsUpdatedLine() {
     return QStringLiteral("Statistiche aggiornate al:") + DateToSqlText(DM1().LottoCutOffDate);
 }
 
-const QStringList LottoStatCodes = {
+namespace {
+// The FSTATLIST codes a full Lotto recompute stamps.
+const QStringList StampedCodes = {
     QStringLiteral("L8RITAESTRA"), QStringLiteral("L8FREQESTRA"), QStringLiteral("L8RPRFESTRA"),
     QStringLiteral("L8RIS2ESTRA"), QStringLiteral("L8RIS3ESTRA"), QStringLiteral("L8STIMA"),
     QStringLiteral("L8PIRAESTRA"), QStringLiteral("L8STIMAUPD"),  QStringLiteral("L8RIGAGEMEL"),
     QStringLiteral("L8RIGAVERTI"), QStringLiteral("L8RIGACADEN"), QStringLiteral("L8RIGARADIC")};
+} // namespace
 
 bool LottoStatsAligned(const QDate& cutOff) {
     if (!cutOff.isValid()) return false;
     QStringList quoted;
-    for (const QString& code : LottoStatCodes)
+    for (const QString& code : StampedCodes)
         quoted << QuotedSqlText(code);
     const QString sql = QStringLiteral(" select count(*) from FSTATLIST where FL_TIPO in (") +
                         quoted.join(QLatin1Char(',')) + QStringLiteral(") and FL_LASTUPDATE = ") +
@@ -369,5 +372,5 @@ bool LottoStatsAligned(const QDate& cutOff) {
     QSqlQuery query = DM1().NewQuery();
     QString error;
     if (!DM1().OpenQuery(query, sql, error) || !query.next()) return false;
-    return query.value(0).toInt() == LottoStatCodes.size();
+    return query.value(0).toInt() == StampedCodes.size();
 }

@@ -83,10 +83,8 @@ QString SummarySql(QChar letter);
 enum class EstimateOrder { Personal, Standard, WheelNumber };
 QString EstimateSql(const QStringList& wheelCodes, EstimateOrder order);
 
-// The FSTATLIST codes a full Lotto recompute stamps.
-extern const QStringList LottoStatCodes;
-// True when every Lotto statistic was stamped with `cutOff` (a valid date): the statistics
-// describe the archive up to its latest draw.
+// True when every Lotto statistic (its twelve FSTATLIST codes) was stamped with `cutOff` (a valid
+// date): the statistics describe the archive up to its latest draw.
 bool LottoStatsAligned(const QDate& cutOff);
 
 // The heading line of every statistics report.

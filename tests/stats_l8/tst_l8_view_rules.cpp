@@ -181,7 +181,10 @@ private slots:
         auto dm = folder.OpenModule();
         const QDate day(2024, 3, 9);
         QVERIFY(!LottoStatsAligned(day)); // never computed
-        for (const QString& code : LottoStatCodes)
+        const QStringList codes = {"L8RITAESTRA", "L8FREQESTRA", "L8RPRFESTRA", "L8RIS2ESTRA",
+                                   "L8RIS3ESTRA", "L8STIMA",     "L8PIRAESTRA", "L8STIMAUPD",
+                                   "L8RIGAGEMEL", "L8RIGAVERTI", "L8RIGACADEN", "L8RIGARADIC"};
+        for (const QString& code : codes)
             QVERIFY(dm->SetStatLastUpdate(code, day));
         QVERIFY(LottoStatsAligned(day));
         QVERIFY(!LottoStatsAligned(day.addDays(2))); // a newer draw came in
