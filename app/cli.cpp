@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include "archive/archive_cli.h"
+#include "stats_l8/cli_recompute.h"
 #include "storage/database_creation.h"
 #include "storage/tdm1.h"
 
@@ -42,6 +43,9 @@ const QList<CliCommand>& Commands() {
         {QStringLiteral("import-senal"), QStringLiteral("import-senal FILE"),
          QStringLiteral("sostituisce l'archivio del SuperEnalotto con il file FILE"),
          ImportSenalCommand},
+        {QStringLiteral("recompute-lotto"), QStringLiteral("recompute-lotto"),
+         QStringLiteral("ricalcola le statistiche del Lotto fino all'ultima estrazione"),
+         RunRecomputeLotto},
     };
     return commands;
 }
