@@ -1,5 +1,6 @@
 #include "report/print_report.h"
 
+#include "common/grid/banded_grid.h"
 #include "common/seams.h"
 #include "report/grid_report.h"
 #include "report/system_report.h"
@@ -16,6 +17,11 @@ void Deliver(const QString& pdfPath, bool openFile, bool printFile) {
 }
 
 } // namespace
+
+bool FillReportVett(const BandedGrid& grid, TreportVett& vett) {
+    const GridSnapshot layout = grid.Layout();
+    return FillReportVett(layout.columns, layout.bandCaptions, vett);
+}
 
 bool PrintGrid(bool landscape, const QString& title, const QStringList& headingLines,
                const QString& sql, const QString& filter, const TreportVett& layout, bool openFile,

@@ -701,3 +701,11 @@ bool WriteXlsFile(const GridSnapshot& grid, const QString& path, QString& errorT
     }
     return true;
 }
+
+QString WithXlsExtension(const QString& path) {
+    const int nameStart =
+        int(std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')))) + 1;
+    const int dot = int(path.lastIndexOf(QLatin1Char('.')));
+    const QString stem = dot >= nameStart ? path.left(dot) : path;
+    return stem + QStringLiteral(".xls");
+}

@@ -16,3 +16,6 @@ QByteArray XlsWorkbookFile(const GridSnapshot& grid);
 // Writes the file at `path` (replacing it only once complete). False with an Italian message in
 // `errorText` when the grid does not fit or the file cannot be written.
 bool WriteXlsFile(const GridSnapshot& grid, const QString& path, QString& errorText);
+
+// The file name with its extension replaced by xls (added when it has none).
+QString WithXlsExtension(const QString& path);
