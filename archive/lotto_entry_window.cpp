@@ -1,5 +1,6 @@
 #include "archive/lotto_entry_window.h"
 
+#include "archive/edit_tracking_delegate.h"
 #include "archive/lotto_draw_entry.h"
 #include "archive/lotto_edit_model.h"
 #include "common/seams.h"
@@ -12,41 +13,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
-
-// Knows the cell editor that is open, so a pending edit can be saved or dropped.
-class EntryDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        m_editor = editor;
-        return editor;
-    }
-    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
-        if (editor == m_editor) m_editor = nullptr;
-        QStyledItemDelegate::destroyEditor(editor, index);
-    }
-
-    bool IsEditing() const { return !m_editor.isNull(); }
-    void Finish(bool save) {
-        QWidget* editor = m_editor;
-        if (!editor) return;
-        if (save) emit commitData(editor);
-        emit closeEditor(editor, save ? NoHint : RevertModelCache);
-    }
-
-private:
-    mutable QPointer<QWidget> m_editor;
-};
 
 namespace {
 
@@ -108,7 +79,7 @@ TfrmVornL8EDIT::TfrmVornL8EDIT(QWidget* parent)
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("grdEdit"));
     m_grid->setModel(m_model);
-    m_delegate = new EntryDelegate(m_grid);
+    m_delegate = new EditTrackingDelegate(m_grid);
     m_grid->setItemDelegate(m_delegate);
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);

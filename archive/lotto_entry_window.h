@@ -9,7 +9,7 @@ class QLineEdit;
 class QRadioButton;
 class QTableView;
 class TLottoEditModel;
-class EntryDelegate;
+class EditTrackingDelegate;
 
 // Entry and correction of the five numbers of every wheel of one Lotto draw, in a grid or as
 // one list per wheel, over the work table LOTTO_APPINS that the archive window prepared.
@@ -41,7 +41,7 @@ private:
     void GoToFirstRow();
 
     TLottoEditModel* m_model = nullptr;
-    EntryDelegate* m_delegate = nullptr;
+    EditTrackingDelegate* m_delegate = nullptr;
     QTableView* m_grid = nullptr;
     QLabel* m_lblMode = nullptr;
     QLineEdit* m_edtDate = nullptr;
