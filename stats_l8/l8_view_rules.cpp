@@ -46,12 +46,17 @@ CellLook MarkedLook(const QString& wheel, int number, const NumberMarks& marks, 
     return plain;
 }
 
+// An empty cell text that is not null: a null text leaves the grid's own text.
+QString BlankText() {
+    return QStringLiteral("");
+}
+
 bool IsEmptyNumber(const QVariant& value) {
     return value.isNull() || value.toDouble() == 0;
 }
 
 QString PlainText(const QVariant& value) {
-    if (value.isNull()) return QString();
+    if (value.isNull()) return BlankText();
     if (value.typeId() == QMetaType::Double) return QLocale().toString(value.toDouble(), 'g', 15);
     return value.toString();
 }
@@ -290,22 +295,22 @@ QString ThreeDecimals(double value) {
 }
 
 QString StatDisplayText(L8Stat stat, const QString& field, const QVariant& value) {
-    if (stat == L8Stat::Piramide) return IsEmptyNumber(value) ? QString() : PlainText(value);
-    if (value.isNull()) return QString();
+    if (stat == L8Stat::Piramide) return IsEmptyNumber(value) ? BlankText() : PlainText(value);
+    if (value.isNull()) return BlankText();
     if (ShowsThreeDecimals(stat) && field.size() == 2 && field.at(1) == QLatin1Char('V'))
         return ThreeDecimals(value.toDouble());
     return PlainText(value);
 }
 
 QString SummaryDisplayText(const QString& field, const QVariant& value) {
-    if (value.isNull()) return QString();
+    if (value.isNull()) return BlankText();
     if (field == QLatin1String("VF") || field == QLatin1String("VRF"))
         return ThreeDecimals(value.toDouble());
     return PlainText(value);
 }
 
 QString EstimateDisplayText(const QString& field, const QVariant& value) {
-    if (value.isNull()) return QString();
+    if (value.isNull()) return BlankText();
     static const QStringList decimals = {
         QStringLiteral("ATTRIT"), QStringLiteral("VALFREQMIN"), QStringLiteral("VALRAPPMIN"),
         QStringLiteral("VALSTIMAOLD"), QStringLiteral("VALSTIMANEW")};

@@ -130,6 +130,7 @@ private slots:
         QCOMPARE(StatDisplayText(L8Stat::Ritardi, QStringLiteral("BV"), 112.0),
                  QStringLiteral("112"));
         QCOMPARE(StatDisplayText(L8Stat::Piramide, QStringLiteral("B1"), 0), QString());
+        QVERIFY(!StatDisplayText(L8Stat::Piramide, QStringLiteral("B1"), 0).isNull());
         QCOMPARE(StatDisplayText(L8Stat::Piramide, QStringLiteral("B1"), 5), QStringLiteral("5"));
         QCOMPARE(StatDisplayText(L8Stat::Piramide, QStringLiteral("RIT"), 0), QString());
         QCOMPARE(SummaryDisplayText(QStringLiteral("VRF"), 0.5), QStringLiteral("0.500"));
