@@ -129,14 +129,14 @@ ViewLayout StatLayout(L8Stat stat) {
         const QString valueCaption = decimals ? QStringLiteral("Fr.") : QStringLiteral("R.");
         const ColumnKind valueKind = decimals ? ColumnKind::Real : ColumnKind::Integer;
         layout.bands << QString();
-        layout.columns << Column(PosField, QStringLiteral("Pos."), 0, 36, ColumnKind::Integer);
+        layout.columns << Column(PosField, QStringLiteral("Pos."), 0, 44, ColumnKind::Integer);
         for (int w = 0; w < WheelCount; ++w) {
             layout.bands << WheelNames.at(w);
             const QString letter = WheelLetters.at(w);
-            layout.columns << Column(letter + QLatin1Char('N'), numberCaption, w + 1, 30,
+            layout.columns << Column(letter + QLatin1Char('N'), numberCaption, w + 1, 44,
                                      ColumnKind::Integer)
                            << Column(letter + QLatin1Char('V'), valueCaption, w + 1,
-                                     decimals ? 48 : 34, valueKind);
+                                     decimals ? 62 : 48, valueKind);
         }
         layout.columns << Column(QStringLiteral("AN"), QString(), 0, 30, ColumnKind::Integer, false)
                        << Column(QStringLiteral("AV"), QString(), 0, 30, ColumnKind::Real, false);
@@ -148,11 +148,10 @@ ViewLayout StatLayout(L8Stat stat) {
             layout.bands << WheelNames.at(w);
             for (int p = 1; p <= 5; ++p)
                 layout.columns << Column(WheelLetters.at(w) + QString::number(p),
-                                         QString::number(p), w + 1, 24, ColumnKind::Integer);
+                                         QString::number(p), w + 1, 26, ColumnKind::Integer);
         }
     } else {
         const bool pairs = stat == L8Stat::Gemelli || stat == L8Stat::Vertibili;
-        layout.bands << QStringLiteral("RITARDI PER AMBO");
         layout.columns << Column(PosField, QStringLiteral("Pos."), 0, 36, ColumnKind::Integer,
                                  false)
                        << Column(QStringLiteral("GRUPPO"),
@@ -164,11 +163,11 @@ ViewLayout StatLayout(L8Stat stat) {
             QStringLiteral("MI"), QStringLiteral("NA"), QStringLiteral("PA"), QStringLiteral("RO"),
             QStringLiteral("TO"), QStringLiteral("VE")};
         for (int w = 0; w < 10; ++w)
-            layout.columns << Column(WheelResultColumns.at(w), captions.at(w), 0, 44,
+            layout.columns << Column(WheelResultColumns.at(w), captions.at(w), 0, 56,
                                      ColumnKind::Integer);
         layout.columns << Column(AllWheelsResultColumn, QStringLiteral("TUTTE (BA-VE)"), 0, 96,
                                  ColumnKind::Integer)
-                       << Column(WheelResultColumns.at(10), QStringLiteral("NAZ."), 0, 44,
+                       << Column(WheelResultColumns.at(10), QStringLiteral("NAZ."), 0, 56,
                                  ColumnKind::Integer);
     }
     return layout;
@@ -179,16 +178,16 @@ ViewLayout SummaryLayout(const QString& wheelName) {
     layout.bands << wheelName.trimmed() << QStringLiteral("RITARDO") << QStringLiteral("FREQUENZA")
                  << QStringLiteral("RIT/FREQ.") << QStringLiteral("Ultimi 2 RIT.")
                  << QStringLiteral("ULTIMI 3 Rit");
-    layout.columns << Column(PosField, QStringLiteral("P."), 0, 40, ColumnKind::Integer);
+    layout.columns << Column(PosField, QStringLiteral("P."), 0, 110, ColumnKind::Integer);
     const QStringList numbers = {QStringLiteral("NR"), QStringLiteral("NF"), QStringLiteral("NRF"),
                                  QStringLiteral("NS2"), QStringLiteral("NS3")};
     const QStringList values = {QStringLiteral("VR"), QStringLiteral("VF"), QStringLiteral("VRF"),
                                 QStringLiteral("VS2"), QStringLiteral("VS3")};
     for (int band = 1; band <= 5; ++band) {
         const bool decimals = band == 2 || band == 3;
-        layout.columns << Column(numbers.at(band - 1), QStringLiteral("N."), band, 50,
+        layout.columns << Column(numbers.at(band - 1), QStringLiteral("N."), band, 64,
                                  ColumnKind::Integer)
-                       << Column(values.at(band - 1), QStringLiteral("V."), band, 70,
+                       << Column(values.at(band - 1), QStringLiteral("V."), band, 84,
                                  decimals ? ColumnKind::Real : ColumnKind::Integer);
     }
     return layout;
