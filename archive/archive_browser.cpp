@@ -39,10 +39,10 @@ QString LottoListing(const QString& from, const QString& to) {
     QStringList columns{QStringLiteral("b.DATAESTRA")};
     for (int w = 0; w < WheelCount; ++w)
         for (int k = 1; k <= 5; ++k)
-            columns << QStringLiteral("coalesce(%1.N%2,0) as %3%2")
+            columns << QStringLiteral("coalesce(%1.N%2,0) as %3")
                            .arg(aliases[w])
                            .arg(k)
-                           .arg(WheelLetters[w]);
+                           .arg(WheelLetters[w] + QString::number(k));
     QString sql = QStringLiteral(" select ") + columns.join(QStringLiteral(", ")) +
                   QStringLiteral(" from L81 b ");
     for (int w = 1; w < WheelCount; ++w)

@@ -57,14 +57,15 @@ TfrmVornS8ESTRA::TfrmVornS8ESTRA(QWidget* parent)
     card << Number(QStringLiteral("NJ"), QStringLiteral("Numero Jolly"), 90)
          << Number(QStringLiteral("NS"), QStringLiteral("Super Star"), 80);
     CardGrid()->SetColumns(card);
+    CardGrid()->setFixedHeight(CardGrid()->fontMetrics().height() * 4 + 16); // one contest
 
     QList<GridColumn> listing{
-        {QStringLiteral("DATAESTRA"), QStringLiteral("Data"), 0, 84, true, ColumnKind::Date},
-        Number(QStringLiteral("CONCORSO"), QStringLiteral("Conc.N."))};
+        {QStringLiteral("DATAESTRA"), QStringLiteral("Data"), 0, 110, true, ColumnKind::Date},
+        Number(QStringLiteral("CONCORSO"), QStringLiteral("Conc.N."), 80)};
     for (int k = 1; k <= 6; ++k)
-        listing << Number(QStringLiteral("N%1").arg(k), QStringLiteral("N%1").arg(k), 40);
-    listing << Number(QStringLiteral("NJ"), QStringLiteral("N.Jolly"))
-            << Number(QStringLiteral("NS"), QStringLiteral("Super Star"));
+        listing << Number(QStringLiteral("N%1").arg(k), QStringLiteral("N%1").arg(k), 70);
+    listing << Number(QStringLiteral("NJ"), QStringLiteral("N.Jolly"), 90)
+            << Number(QStringLiteral("NS"), QStringLiteral("Super Star"), 100);
     ListingGrid()->SetBands({ListingHeading});
     ListingGrid()->SetColumns(listing);
     ListingGrid()->SetUserSorting(true);

@@ -135,6 +135,12 @@ private slots:
         QCOMPARE(firstCard.size(), 11);
         QCOMPARE(firstCard.constLast().at(1).toString().trimmed(), QStringLiteral("RN"));
 
+        QSqlQuery named = dm->NewQuery();
+        QVERIFY(
+            dm->OpenQuery(named, browser.ListingSql(QDate(1946, 1, 1), QDate(2003, 2, 6)), error));
+        QCOMPARE(named.record().fieldName(1), QStringLiteral("B1"));
+        QCOMPARE(named.record().fieldName(55), QStringLiteral("Z5"));
+        named.finish();
         const QList<QVariantList> listing =
             Rows(*dm, browser.ListingSql(QDate(1946, 1, 1), QDate(2003, 2, 6)));
         QCOMPARE(listing.size(), 2); // newest first, 06.02 has no Bari row

@@ -104,6 +104,9 @@ private slots:
         BandedGrid* listing = Grid(window, "grdListing");
         QCOMPARE(listing->RowCount(), 2);
         QCOMPARE(listing->BandCaptions().at(11), QStringLiteral("NAZIONALE"));
+        QCOMPARE(listing->Value(0, QStringLiteral("B1")).toInt(), 90);
+        QCOMPARE(listing->Value(1, QStringLiteral("C4")).toInt(), 3);
+        QCOMPARE(listing->Value(1, QStringLiteral("Z5")).toInt(), 0);
         QCOMPARE(window.State(), 1);
         QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.Texts().join(QStringLiteral(" / "))));
 
