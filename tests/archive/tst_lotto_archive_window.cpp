@@ -107,6 +107,16 @@ private slots:
         QCOMPARE(listing->Value(0, QStringLiteral("B1")).toInt(), 90);
         QCOMPARE(listing->Value(1, QStringLiteral("C4")).toInt(), 3);
         QCOMPARE(listing->Value(1, QStringLiteral("Z5")).toInt(), 0);
+        // Wheel colours alternate from Bari's number colour; the date keeps the default look.
+        const auto background = [&](const QString& field) {
+            return listing->Model()->StyleAt(0, listing->Model()->ColumnOf(field)).background;
+        };
+        QCOMPARE(background(QStringLiteral("B1")), QColor(240, 202, 166));
+        QCOMPARE(background(QStringLiteral("C5")), QColor(Qt::white));
+        QCOMPARE(background(QStringLiteral("F3")), QColor(240, 202, 166));
+        QCOMPARE(background(QStringLiteral("V2")), QColor(Qt::white));
+        QCOMPARE(background(QStringLiteral("Z1")), QColor(240, 202, 166));
+        QVERIFY(!background(QStringLiteral("DATAESTRA")).isValid());
         QCOMPARE(window.State(), 1);
         QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.Texts().join(QStringLiteral(" / "))));
 
