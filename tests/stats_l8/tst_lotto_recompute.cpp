@@ -77,13 +77,14 @@ class TestLottoRecompute : public QObject {
 
 private slots:
     // Every value a recompute stores, compared with an independent computation of the same
-    // definitions, on a generated archive whose newest draws lie after the cut-off date.
+    // definitions, on a generated archive whose newest draws lie after the cut-off date and
+    // with more draws before it than the 10,000 a wheel is computed on.
     void storesWhatTheDefinitionsGive() {
         EngineFixture f;
-        const Archive archive = GenerateArchive(720, 20240611);
+        const Archive archive = GenerateArchive(10100, 20240611);
         QString error;
         QVERIFY2(WriteArchive(*f.dm, archive, error), qPrintable(error));
-        const QDate cutOff = archive[700].date;
+        const QDate cutOff = archive[10050].date; // 10,051 draws: the newest 10,000 count
         f.dm->EstimateKind = QStringLiteral("P");
         const EstimateParam params[EstimateStatCount] = {{true, 2.5, true, 0.75},
                                                          {true, 1, true, 3},
@@ -211,6 +212,17 @@ private slots:
         const double frequency = f.Estimate("VALFREQMIN", ba, 1).toDouble();
         QVERIFY(frequency > 0 && frequency <= 100);
         QVERIFY(std::fabs(f.Estimate("VALRAPPMIN", ba, 1).toDouble() - 1 / frequency) < 1e-12);
+
+        // The Nazionale wheel has its own numbers and ranks, in the columns of the letter Z:
+        // 71 is in its newest draw, 14 draws back on Bari.
+        QCOMPARE(f.Estimate("VALRIT", "RN", 71).toDouble(), 0.0);
+        QCOMPARE(f.Estimate("VALRIT", ba, 71).toDouble(), 14.0);
+        QCOMPARE(f.Value(QStringLiteral("select ZN from FL8RITAESTRA where POS = %1")
+                             .arg(f.Estimate("POSRIT", "RN", 71).toInt()))
+                     .toInt(),
+                 71);
+        QCOMPARE(f.Value(QStringLiteral("select ZV from FL8RITAESTRA where ZN = 71")).toDouble(),
+                 0.0);
     }
 
     void failureNamesTheFirstFailingNumber_data() {
