@@ -244,6 +244,33 @@ private slots:
         QCOMPARE(window.State(), 1);
     }
 
+    void anEmptyArchiveTakesItsFirstDraw() {
+        ExecOrFail(QStringLiteral("delete from LOTTO1"));
+        FakeDialogs dialogs;
+        FakeModal modal;
+        TfrmVornL8ESTRA window;
+        window.show();
+        QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.Texts().join(QStringLiteral(" / "))));
+        QCOMPARE(Grid(window, "grdCard")->RowCount(), 0);
+        const QDate proposed = window.findChild<QDateEdit*>(QStringLiteral("edtNewDate"))->date();
+        QVERIFY(proposed >= QDate::currentDate() && proposed < QDate::currentDate().addDays(3));
+        Click(window, "btnDelete");
+        Click(window, "btnEdit");
+        QVERIFY(dialogs.shown.isEmpty() && modal.shownClasses.isEmpty());
+        int wheels = 0;
+        modal.Push(Drive([&](QDialog& entry) {
+            wheels = entry.findChild<QTableView*>(QStringLiteral("grdEdit"))->model()->rowCount();
+            TypeNumbers(entry, ElevenWheels);
+            Click(entry, "btnConfirm");
+        }));
+        Click(window, "btnAdd");
+        QCOMPARE(wheels, 11);
+        QCOMPARE(TableRows(AllLotto).size(), 11);
+        QCOMPARE(Grid(window, "grdListing")->RowCount(), 1);
+        window.close();
+        QCOMPARE(m_dm->LottoCutOffDate, proposed);
+    }
+
     void deletesAfterYesOnly() {
         FakeDialogs dialogs;
         TfrmVornL8ESTRA window;
