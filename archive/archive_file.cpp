@@ -197,7 +197,13 @@ bool ParseArchiveLine(ArchiveGame game, const QString& line, QVariantList& value
 ArchiveLoadResult LoadArchiveFile(TDM1& dm, ArchiveGame game, const QString& path,
                                   Progress& progress) {
     const ArchiveFormat& format = FormatOf(game);
-    dm.Rollback();
+    // What the user changed before the load (a deletion or correction in either archive) is
+    // made durable first, as before every long job, so the load can never discard it.
+    if (dm.InTransaction() && !dm.Commit())
+        return {false, 0,
+                format.clearFailure + CrLf + QStringLiteral(":") +
+                    QStringLiteral("conferma delle modifiche in sospeso non riuscita ") +
+                    dm.Database().lastError().databaseText().trimmed()};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

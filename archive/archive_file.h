@@ -30,7 +30,7 @@ struct ArchiveLoadResult {
 };
 
 // Replaces the whole archive of `game` with the rows of the archive file at `path`, in one
-// transaction of its own: whatever the shared transaction holds is rolled back first, the old
+// transaction of its own: whatever the shared transaction holds is committed first, the old
 // archive is deleted, every line inserted, and the work committed at the end. Any failure
 // (unreadable or empty file, a line that does not pass ParseArchiveLine, a database error)
 // rolls everything back and leaves the archive exactly as it was; the message names the line.

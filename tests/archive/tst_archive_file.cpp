@@ -179,8 +179,11 @@ private slots:
                                            "5, 1)"),
                             error));
         QVERIFY(dm->Commit());
-        // A pending change is rolled back by the load.
-        QVERIFY(dm->ExecSql(QString(), QStringLiteral("update FTABGEN set VALINT = 77"), error));
+        // Work pending in the shared transaction (here a contest of the other game) is kept.
+        QVERIFY(dm->ExecSql(QString(),
+                            QStringLiteral("insert into SENAL81 (DATAESTRA, CONCORSO, N1) values "
+                                           "('10.04.2016', 5, 1)"),
+                            error));
 
         const ArchiveLoadResult result = Load(*dm, ArchiveGame::Lotto, LottoFixture);
         QVERIFY2(result.ok, qPrintable(result.message));
@@ -193,11 +196,10 @@ private slots:
         QCOMPARE(rows.at(1), QStringLiteral("2003-02-01|CA|1|2|3|3|3|3|0|0"));
         QVERIFY(rows.contains(QStringLiteral("2003-02-01|FI|11|22|33|44|55|10|0|0")));
         QVERIFY(rows.contains(QStringLiteral("2003-02-01|RN|0|0|0|0|0|10|0|0")));
-        QSqlQuery query = dm->NewQuery();
-        QVERIFY(dm->OpenQuery(
-            query, QStringLiteral("select count(*) from FTABGEN where VALINT = 77"), error));
-        QVERIFY(query.next());
-        QCOMPARE(query.value(0).toInt(), 0);
+        dm->CloseDatabase();
+        auto reopened = folder.OpenModule();
+        QCOMPARE(Snapshot(*reopened, QStringLiteral("SENAL81")).size(), 1);
+        QCOMPARE(Snapshot(*reopened, QStringLiteral("LOTTO1")), rows);
     }
 
     void senalFileReplacesTheArchive() {
