@@ -3,10 +3,7 @@
 #include "archive/archive_find_window.h"
 
 #include "common/grid/banded_grid.h"
-#if __has_include("common/number_picker.h")
 #include "common/number_picker.h"
-#define SORTAVO_HAS_PICKER 1
-#endif
 #include "common/progress.h"
 #include "common/seams.h"
 #include "common/skin.h"
@@ -369,19 +366,14 @@ void TArchiveWindow::Delete() {
 }
 
 void TArchiveWindow::Highlight() {
-#ifdef SORTAVO_HAS_PICKER
-    NumberFlags selection{};
-    for (int n = 1; n <= 90; ++n)
-        selection[n] = m_highlighted[n];
+    NumberFlags selection = m_highlighted;
     if (!TfrmVornGETNUM::SelectNumbers(
             QStringLiteral("Selezionare i numeri da evidenziare (da 0 a 20)"), 0, 20, NumberFlags{},
             selection, m_firstHighlight, !m_firstHighlight, this))
         return;
-    for (int n = 1; n <= 90; ++n)
-        m_highlighted[n] = selection[n];
+    m_highlighted = selection;
     m_firstHighlight = false;
     RefreshListing();
-#endif
 }
 
 void TArchiveWindow::LoadFromFile() {

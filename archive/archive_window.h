@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/archive_browser.h"
+#include "common/number_flags.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -89,7 +90,7 @@ private:
     TArchiveBrowser m_browser;
     ArchiveWindowTexts m_texts;
     int m_state = 1;
-    std::array<bool, 91> m_highlighted{};
+    NumberFlags m_highlighted{};
     bool m_firstHighlight = true;
 
     QLabel* m_lblCurrentDate = nullptr;

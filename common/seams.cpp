@@ -103,6 +103,10 @@ void Dialogs::SetBackend(Backend* backend) {
     dialogs = backend ? backend : &realDialogs;
 }
 
+Dialogs::Backend* Dialogs::CurrentBackend() {
+    return dialogs;
+}
+
 int RunModal(QDialog& dialog) {
     if (modalHandler) return modalHandler(dialog);
     return dialog.exec();
@@ -127,6 +131,10 @@ bool Shell::OpenUrl(const QString& url) {
 
 void Shell::SetBackend(Backend* backend) {
     shell = backend ? backend : &realShell;
+}
+
+Shell::Backend* Shell::CurrentBackend() {
+    return shell;
 }
 
 BusyCursor::BusyCursor() {

@@ -39,6 +39,7 @@ public:
 
     // nullptr restores the real message boxes and dialogs.
     static void SetBackend(Backend* backend);
+    static Backend* CurrentBackend();
 };
 
 // Shows a window modally and returns its result (QDialog::Accepted or Rejected).
@@ -61,6 +62,7 @@ public:
     static bool PrintFile(const QString& path);
     static bool OpenUrl(const QString& url);
     static void SetBackend(Backend* backend);
+    static Backend* CurrentBackend();
 };
 
 // The hourglass while alive.

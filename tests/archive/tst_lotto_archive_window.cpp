@@ -5,13 +5,16 @@
 #include "common/grid/banded_grid.h"
 #include "common/grid/check_list_combo.h"
 #include "common/progress.h"
+#include "common/skin.h"
 #include "tests/archive/archive_test_support.h"
 #include "tests/support/fake_seams.h"
 #include "tests/support/test_db.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -137,6 +140,26 @@ private slots:
         QCOMPARE(shell.calls.size(), 1);
         QVERIFY(shell.calls[0].target.endsWith(
             QStringLiteral("presentazione-software1.aspx?hlp=1&code=L8ESTRA#aContent")));
+    }
+
+    void highlightedNumbersPaintTheListing() {
+        FakeModal modal;
+        TfrmVornL8ESTRA window;
+        window.show();
+        BandedGrid* listing = Grid(window, "grdListing");
+        const auto background = [&](const QString& field) {
+            return listing->Model()->StyleAt(0, listing->Model()->ColumnOf(field)).background;
+        };
+        modal.Push([](QDialog& picker) {
+            picker.findChild<QCheckBox*>(QStringLiteral("cbNum90"))->click();
+            picker.findChild<QPushButton*>(QStringLiteral("ActConferma"))->click();
+            return picker.result();
+        });
+        Click(window, "btnHighlight");
+        QCOMPARE(modal.shownClasses, QStringList{QStringLiteral("TfrmVornGETNUM")});
+        QCOMPARE(listing->Value(0, QStringLiteral("B1")).toInt(), 90);
+        QCOMPARE(background(QStringLiteral("B1")), cxStyleHighlight().background);
+        QCOMPARE(background(QStringLiteral("F3")), QColor(240, 202, 166));
     }
 
     void navigatesAndFinds() {

@@ -6,8 +6,9 @@ FakeDialogs::FakeDialogs() {
     Dialogs::SetBackend(this);
 }
 
+// A fake replaced by a newer one (make_unique over the old) leaves the newer one installed.
 FakeDialogs::~FakeDialogs() {
-    Dialogs::SetBackend(nullptr);
+    if (Dialogs::CurrentBackend() == this) Dialogs::SetBackend(nullptr);
 }
 
 QStringList FakeDialogs::Texts() const {
@@ -73,7 +74,7 @@ FakeShell::FakeShell() {
 }
 
 FakeShell::~FakeShell() {
-    Shell::SetBackend(nullptr);
+    if (Shell::CurrentBackend() == this) Shell::SetBackend(nullptr);
 }
 
 bool FakeShell::OpenFile(const QString& path, const QString& workingFolder) {

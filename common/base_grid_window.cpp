@@ -1,0 +1,132 @@
+#include "common/base_grid_window.h"
+
+#include "common/grid/banded_grid.h"
+#include "common/number_picker.h"
+#include "common/seams.h"
+#include "common/skin.h"
+#include "report/grid_export_window.h"
+#include "storage/tdm1.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TfrmVornBase1Grid::TfrmVornBase1Grid(QWidget* parent)
+    : TfrmVornBase(parent) {
+    m_pnlToolBand = new QFrame(Body());
+    m_pnlToolBand->setObjectName(QStringLiteral("pnlToolBand"));
+    m_pnlToolBand->setProperty(FixedColorProperty, true);
+    SetBackground(m_pnlToolBand, TitleGreen);
+    m_lblInfo = new QLabel(m_pnlToolBand);
+    m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    SetTextColor(m_lblInfo, QColor(255, 255, 0));
+    QFont infoFont = m_lblInfo->font();
+    infoFont.setBold(true);
+    m_lblInfo->setFont(infoFont);
+
+    m_pnlTools = new QFrame(m_pnlToolBand);
+    m_pnlTools->setObjectName(QStringLiteral("pnlTools"));
+    m_btnExport = new QPushButton(QStringLiteral("Esporta griglia"), m_pnlTools);
+    m_btnExport->setObjectName(QStringLiteral("btnExport"));
+    m_cxButton2 = new QPushButton(QStringLiteral("Evidenzia numeri"), m_pnlTools);
+    m_cxButton2->setObjectName(QStringLiteral("cxButton2"));
+    m_btnPrint = new QPushButton(QStringLiteral("Pdf + Salva/Stampa"), m_pnlTools);
+    m_btnPrint->setObjectName(QStringLiteral("btnPrint"));
+    auto* toolsLayout = new QHBoxLayout(m_pnlTools);
+    toolsLayout->setContentsMargins(4, 3, 4, 3);
+    for (QPushButton* button : {m_btnExport, m_cxButton2, m_btnPrint}) {
+        button->setAutoDefault(false);
+        button->setMinimumHeight(30);
+        toolsLayout->addWidget(button);
+    }
+    auto* bandLayout = new QHBoxLayout(m_pnlToolBand);
+    bandLayout->setContentsMargins(8, 3, 3, 3);
+    bandLayout->addWidget(m_lblInfo, 1);
+    bandLayout->addWidget(m_pnlTools);
+
+    auto* gridArea = new QHBoxLayout;
+    gridArea->setSpacing(4);
+    m_cxGrid1 = new BandedGrid(Body());
+    m_cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
+    m_pnlRightGrid = new QFrame(Body());
+    m_pnlRightGrid->setObjectName(QStringLiteral("pnlRightGrid"));
+    gridArea->addWidget(m_cxGrid1, 1);
+    gridArea->addWidget(m_pnlRightGrid);
+
+    BodyLayout()->addWidget(m_pnlToolBand);
+    BodyLayout()->addLayout(gridArea, 1);
+
+    connect(m_btnExport, &QPushButton::clicked, this, &TfrmVornBase1Grid::ExportGridClicked);
+    connect(m_cxButton2, &QPushButton::clicked, this, &TfrmVornBase1Grid::HighlightNumbers);
+    connect(m_btnPrint, &QPushButton::clicked, this, [this] { OnPrint(); });
+}
+
+void TfrmVornBase1Grid::SetHighlightEnabled(bool enabled) {
+    m_highlightEnabled = enabled;
+    m_cxButton2->setVisible(enabled);
+}
+
+void TfrmVornBase1Grid::SetupLook() {
+    TfrmVornBase::SetupLook();
+    ApplySkinToBandedGrid(m_cxGrid1);
+    SetBackground(m_pnlTools, DM1().PanelColor());
+    SetBackground(m_pnlRightGrid, DM1().PanelColor());
+}
+
+void TfrmVornBase1Grid::showEvent(QShowEvent* event) {
+    TfrmVornBase::showEvent(event);
+    if (event->spontaneous()) return;
+    m_busy = false;
+    m_highlighted.fill(false);
+    m_firstHighlight = true;
+    OpenGrid();
+    m_cxButton2->setVisible(m_highlightEnabled);
+}
+
+bool TfrmVornBase1Grid::OpenGrid() {
+    QString errorText;
+    if (m_cxGrid1->Open(m_gridSql, errorText)) return true;
+    Dialogs::Information(this, QStringLiteral("Errore apertura archivio 01"));
+    return false;
+}
+
+void TfrmVornBase1Grid::RefreshGrid() {
+    BusyCursor busy;
+    const int focused = m_cxGrid1->FocusedRow();
+    const int top = m_cxGrid1->TopRow();
+    OpenGrid();
+    m_cxGrid1->SetFocusedRow(focused);
+    m_cxGrid1->SetTopRow(top);
+    m_cxGrid1->setFocus();
+}
+
+bool TfrmVornBase1Grid::IsHighlighted(int n) const {
+    return !m_pnlTools->isHidden() && n >= 1 && n <= 90 && m_highlighted[n];
+}
+
+void TfrmVornBase1Grid::HighlightNumbers() {
+    NumberFlags selection = m_highlighted;
+    const NumberFlags none{};
+    if (!TfrmVornGETNUM::SelectNumbers(HighlightCaption, 0, HighlightLimit, none, selection,
+                                       m_firstHighlight, !m_firstHighlight, this))
+        return;
+    m_highlighted = selection;
+    m_firstHighlight = false;
+    OpenGrid();
+}
+
+void TfrmVornBase1Grid::OnPrint() {
+    HighlightNumbers();
+}
+
+void TfrmVornBase1Grid::ExportGridClicked() {
+    m_busy = true;
+    if (OpenGridExport(this)) {
+        ExportGrid(m_cxGrid1, true);
+        CloseGridExport();
+    }
+    m_busy = false;
+}
