@@ -7,6 +7,7 @@
 #include "common/progress.h"
 #include "common/seams.h"
 #include "common/skin.h"
+#include "report/report_texts.h"
 #include "storage/tdm1.h"
 
 #include <QCoreApplication>
@@ -68,8 +69,9 @@ QLabel* NewLabel(const QString& text, QWidget* parent, const QString& name = QSt
 } // namespace
 
 QString HelpPageUrl(const QString& code) {
-    return QStringLiteral("https://www.sortavo.it/presentazione-software1.aspx?hlp=1&code=") +
-           code + QStringLiteral("#aContent");
+    return QStringLiteral("https://") + ProductWebAddress +
+           QStringLiteral("/presentazione-software1.aspx?hlp=1&code=") + code +
+           QStringLiteral("#aContent");
 }
 
 TArchiveWindow::TArchiveWindow(ArchiveGame game, const ArchiveWindowTexts& texts, QWidget* parent)

@@ -16,26 +16,14 @@
 #include <QVBoxLayout>
 
 TfrmVornS8EDIT::TfrmVornS8EDIT(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TfrmVornBase(parent)
     , m_model(new TSenalEditModel(this)) {
+    // A normal-size window with only a close box, unlike the other framed windows.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowState(Qt::WindowNoState);
     setWindowTitle(QStringLiteral("GESTIONE ESTRAZIONI SUPERENALOTTO"));
 
-    auto* header = new QFrame(this);
-    header->setObjectName(QStringLiteral("pnlHeader"));
-    header->setProperty(FixedColorProperty, true);
-    SetBackground(header, DarkGreenBand);
-    m_lblTitle = new QLabel(header);
-    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    m_lblTitle->setAlignment(Qt::AlignCenter);
-    SetTextColor(m_lblTitle, Qt::white);
-    QFont titleFont = m_lblTitle->font();
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    m_lblTitle->setFont(titleFont);
-    auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->addWidget(m_lblTitle, 1);
-
-    m_grid = new QTableView(this);
+    m_grid = new QTableView(Body());
     m_grid->setObjectName(QStringLiteral("grdContest"));
     m_grid->setModel(m_model);
     m_delegate = new EditTrackingDelegate(m_grid);
@@ -46,6 +34,9 @@ TfrmVornS8EDIT::TfrmVornS8EDIT(QWidget* parent)
     m_grid->setColumnWidth(TSenalEditModel::ColDate, 90);
     for (int column = TSenalEditModel::ColContest; column < TSenalEditModel::ColumnCount; ++column)
         m_grid->setColumnWidth(column, 64);
+    // Room for the longer captions.
+    m_grid->setColumnWidth(TSenalEditModel::ColContest, 84);
+    m_grid->setColumnWidth(TSenalEditModel::ColumnCount - 1, 80);
 
     auto* confirm = new QPushButton(QStringLiteral("Conferma"), this);
     confirm->setObjectName(QStringLiteral("btnConfirm"));
@@ -53,22 +44,15 @@ TfrmVornS8EDIT::TfrmVornS8EDIT(QWidget* parent)
     auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
     cancel->setObjectName(QStringLiteral("btnCancel"));
     cancel->setAutoDefault(false);
-    auto* footer = new QFrame(this);
-    footer->setObjectName(QStringLiteral("pnlFooter"));
-    footer->setProperty(FixedColorProperty, true);
-    SetBackground(footer, SilverColor);
-    auto* buttons = new QHBoxLayout(footer);
+    Footer()->setFixedHeight(40);
+    auto* buttons = new QHBoxLayout(Footer());
+    buttons->setContentsMargins(4, 3, 4, 3);
     buttons->addStretch(1);
     buttons->addWidget(confirm);
     buttons->addWidget(cancel);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(header);
-    layout->addWidget(m_grid, 1);
-    layout->addWidget(footer);
-    resize(780, 200);
+    BodyLayout()->addWidget(m_grid, 1);
+    resize(780, 240);
 
     connect(confirm, &QPushButton::clicked, this, &TfrmVornS8EDIT::Confirm);
     connect(cancel, &QPushButton::clicked, this, &TfrmVornS8EDIT::Cancel);
@@ -96,7 +80,7 @@ bool TfrmVornS8EDIT::ShowFor(const QDate& date, const QString& title) {
         if (!message.isEmpty()) Dialogs::Information(this, message);
         return false;
     }
-    m_lblTitle->setText(title);
+    SetTitle(title);
     m_model->SetRow(row);
     m_editing = true;
     m_grid->setCurrentIndex(m_model->index(0, TSenalEditModel::ColN1));

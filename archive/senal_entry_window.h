@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/base_window.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -10,7 +12,7 @@ class TSenalEditModel;
 
 // Entry and correction of one SuperEnalotto contest, edited in place in SENAL81 inside the
 // transaction the archive window started for it.
-class TfrmVornS8EDIT final : public QDialog {
+class TfrmVornS8EDIT final : public TfrmVornBase {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmVornS8EDIT)
 
@@ -38,6 +40,5 @@ private:
     TSenalEditModel* m_model = nullptr;
     EditTrackingDelegate* m_delegate = nullptr;
     QTableView* m_grid = nullptr;
-    QLabel* m_lblTitle = nullptr;
     bool m_editing = false;
 };
