@@ -1,5 +1,6 @@
 #include "app/window_table.h"
 
+#include "app/combinations_window.h"
 #include "archive/lotto_archive_window.h"
 #include "archive/senal_archive_window.h"
 #include "common/seams.h"
@@ -19,6 +20,7 @@ const QHash<QString, WindowOpener>& Openers() {
     static const QHash<QString, WindowOpener> openers{
         {QStringLiteral("ActL8ESTRA"), Show<TfrmVornL8ESTRA>},
         {QStringLiteral("ActS8ESTRA"), Show<TfrmVornS8ESTRA>},
+        {QStringLiteral("ActCombinazioni"), Show<TfrmVornCOMBINAZ>},
     };
     return openers;
 }
