@@ -57,9 +57,8 @@ TfrmVornCOMBINAZ::TfrmVornCOMBINAZ(QWidget* parent)
     grid->addWidget(m_lblCount, 2, 0, 1, 2);
     grid->addWidget(m_lblGroups, 3, 0, 1, 2);
     grid->addWidget(btnOK, 4, 0, Qt::AlignLeft);
-    grid->setColumnStretch(2, 1);
     grid->setRowStretch(5, 1);
-    BodyLayout()->addWidget(pnlInput, 1);
+    BodyLayout()->addWidget(pnlInput, 1, Qt::AlignHCenter);
 
     FillNumbers();
     m_ddlNumbers->setCurrentIndex(m_ddlNumbers->count() - 1); // 90 numbers to start with

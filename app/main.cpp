@@ -7,6 +7,7 @@
 #include "tools/tdm_note.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -26,6 +27,9 @@ int main(int argc, char* argv[]) {
     TfrmVornBase1Grid frmVornBase1Grid;
     // TfrmVornSISWINS (the system win check) joins these when it is built.
 
+    // Maximised and centred; the screen's work area also where no window manager maximises.
+    if (const QScreen* screen = mainWindow.screen())
+        mainWindow.setGeometry(screen->availableGeometry());
     mainWindow.showMaximized();
     return app.exec();
 }

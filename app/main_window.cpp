@@ -72,6 +72,9 @@ const BoardGroup BoardGroups[] = {
     {2, "pnlInfo", "Info", {}},
 };
 
+constexpr int TopBandHeight = 96;
+constexpr int BottomBandHeight = 24;
+
 const char* const ColumnNames[3] = {"pnlLeft", "pnlMiddle", "pnlRight"};
 
 QFont VerdanaFont(int points, bool bold = false) {
@@ -102,13 +105,12 @@ TfrmVornMain::TfrmVornMain(QWidget* parent)
     setObjectName(QStringLiteral("frmVornMain"));
     setWindowTitle(QStringLiteral("Sortavo 3.0"));
     setFont(VerdanaFont(10));
-    setMinimumSize(900, 640);
 
     auto* pnlTop = new QFrame(this);
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
     pnlTop->setProperty(FixedColorProperty, true);
     SetBackground(pnlTop, DarkGreenBand);
-    pnlTop->setFixedHeight(96);
+    pnlTop->setFixedHeight(TopBandHeight);
     auto* imgLogoLeft = new QLabel(pnlTop);
     imgLogoLeft->setObjectName(QStringLiteral("imgLogoLeft"));
     imgLogoLeft->setPixmap(LogoPicture(80));
@@ -131,7 +133,7 @@ TfrmVornMain::TfrmVornMain(QWidget* parent)
 
     auto* pnlBottom = new QFrame(this);
     pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
-    pnlBottom->setFixedHeight(24);
+    pnlBottom->setFixedHeight(BottomBandHeight);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -139,6 +141,8 @@ TfrmVornMain::TfrmVornMain(QWidget* parent)
     layout->addWidget(pnlTop);
     layout->addWidget(m_pnlBoard, 1);
     layout->addWidget(pnlBottom);
+
+    FitMinimumSize();
 
     auto* altF4 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
     connect(altF4, &QShortcut::activated, this,
@@ -315,6 +319,21 @@ void TfrmVornMain::ApplyLook() {
     dm.SkinMode = dm.ReadSkin();
     dm.LoadEstimateSettings();
     ApplySkinToMainWindow(this);
+    FitMinimumSize();
+}
+
+// The columns are placed by hand: the window may not get narrower than three times the widest
+// column needs, so that no caption is cut.
+void TfrmVornMain::FitMinimumSize() {
+    int columnWidth = 0;
+    int columnHeight = 0;
+    for (QFrame* column : m_columns) {
+        column->layout()->invalidate();
+        const QSize size = column->layout()->minimumSize();
+        columnWidth = std::max(columnWidth, size.width());
+        columnHeight = std::max(columnHeight, size.height());
+    }
+    setMinimumSize(3 * columnWidth, TopBandHeight + columnHeight + BottomBandHeight);
 }
 
 void TfrmVornMain::ArrangeColumns() {

@@ -46,6 +46,7 @@ protected:
 private:
     void FirstShow();
     void BuildBoard();
+    void FitMinimumSize();
     void HandleMessage(int message);
     // Opens the window under `name`; a missing one is reported. Returns its answer.
     bool OpenFollowUp(const QString& name);
