@@ -159,7 +159,7 @@ void TfrmVornMain::BuildBoard() {
         m_columns[c] = new QFrame(m_pnlBoard);
         m_columns[c]->setObjectName(QLatin1String(ColumnNames[c]));
         columnLayouts[c] = new QVBoxLayout(m_columns[c]);
-        columnLayouts[c]->setContentsMargins(10, 10, 10, 10);
+        columnLayouts[c]->setContentsMargins(6, 10, 6, 10);
         columnLayouts[c]->setSpacing(14);
     }
     for (const BoardGroup& group : BoardGroups) {
@@ -180,7 +180,7 @@ void TfrmVornMain::BuildBoard() {
             button->setAutoDefault(false);
             button->setMinimumHeight(34);
             auto* row = new QHBoxLayout;
-            row->setContentsMargins(12, 0, 12, 0);
+            row->setContentsMargins(4, 0, 4, 0);
             row->addWidget(button);
             panelLayout->addLayout(row);
             connect(button, &QPushButton::clicked, this, [this, name] { RunAction(name); });

@@ -173,6 +173,7 @@ private slots:
         QFETCH(QList<int>, widths);
         StartWindow();
         m_window->showNormal();
+        m_window->setMinimumSize(0, 0); // the least width depends on the fonts installed
         m_window->resize(width, 800);
         const char* names[] = {"pnlLeft", "pnlMiddle", "pnlRight"};
         int x = 0;
