@@ -2,6 +2,7 @@
 
 #include "archive/archive_find_window.h"
 
+#include "common/base_window.h"
 #include "common/grid/banded_grid.h"
 #include "common/number_picker.h"
 #include "common/progress.h"
@@ -81,7 +82,7 @@ TArchiveWindow::TArchiveWindow(ArchiveGame game, const ArchiveWindowTexts& texts
     , m_texts(texts) {
     setWindowTitle(texts.caption);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    setWindowState(Qt::WindowMaximized);
+    SetMaximizedOnWorkArea(this);
     BuildLayout(texts);
 }
 

@@ -9,14 +9,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+void SetMaximizedOnWorkArea(QWidget* window) {
+    if (const QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
+    window->setWindowState(Qt::WindowMaximized);
+}
+
 TfrmVornBase::TfrmVornBase(QWidget* parent)
     : QDialog(parent) {
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    setWindowState(Qt::WindowMaximized);
+    SetMaximizedOnWorkArea(this);
     QFont font = this->font();
     font.setFamily(QStringLiteral("Verdana"));
     font.setPointSize(10);

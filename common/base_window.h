@@ -6,6 +6,10 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
+class QWidget;
+
+// Maximised over the screen's work area, also where no window manager maximises windows.
+void SetMaximizedOnWorkArea(QWidget* window);
 
 // The frame most windows share: a dark-green header band with the title and the close button,
 // the body `pnlClient` in the panel colour, and a silver footer band. Shown maximised, modally.
