@@ -2,12 +2,11 @@
 
 #include <QString>
 
-#include <array>
+#include "common/number_flags.h"
 
 class TDM1;
 
-// One flag per number: index 1..90 (index 0 unused).
-using NoteFlags = std::array<bool, 91>;
+using NoteFlags = NumberFlags;
 
 // The annotated-numbers module: the numbers the user noted per wheel and for the SuperEnalotto.
 // Twelve slots live in memory (the eleven wheels in wheel order, then "S8"); every change is

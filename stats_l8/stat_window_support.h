@@ -1,0 +1,55 @@
+#pragma once
+
+#include "common/grid/cell_style.h"
+#include "common/number_flags.h"
+#include "stats_l8/l8_view_rules.h"
+
+#include <QString>
+
+#include <functional>
+
+class BandedGrid;
+class QPushButton;
+class QWidget;
+class TfrmVornBase1Grid;
+
+// What the Lotto statistic windows share: the cell styles of their looks, the annotation by
+// double-click, the "Numeri annotati" list, the highlight set and the statistics report.
+
+CellStyle StyleOfLook(CellLook look);
+
+// The annotated numbers of the annotated-numbers module and the window's highlighted ones.
+NumberMarks MarksOf(std::function<bool(int)> highlighted);
+
+// Toggles the annotation of `number` on `wheel`; true when it changed (the caller refreshes its
+// grid). A failure shows "SysErr:" and the module's text; an empty cell does nothing.
+bool ToggleAnnotation(QWidget* parent, const QString& wheel, int number);
+
+// The annotated-numbers list in Lotto mode; true when the annotations changed.
+bool ShowLottoNotesList(QWidget* parent);
+
+// A button added to the tool panel of a one-grid window, after the base tools.
+QPushButton* AddToolButton(TfrmVornBase1Grid& window, const QString& caption, const QString& name);
+
+// Reopens a grid keeping its focused and top row, with the hourglass.
+void RefreshKeepingPosition(QWidget* parent, BandedGrid& grid, const QString& sql);
+
+// The highlight set of a window that has no one-grid base: up to 20 numbers, chosen with the
+// picker (the first time with nothing chosen and the list shown).
+class HighlightSet final {
+public:
+    bool Choose(QWidget* parent);
+    bool Contains(int n) const { return n >= 1 && n <= 90 && m_flags[n]; }
+    const NumberFlags& Flags() const { return m_flags; }
+
+private:
+    NumberFlags m_flags{};
+    bool m_first = true;
+};
+
+// Asks with the landscape print notice, then prints the grid's visible columns over `sql` with
+// the window's title and the date of the statistics as heading lines, and opens the PDF.
+void PrintStatistics(QWidget* parent, const QString& title, const QString& sql,
+                     const BandedGrid& grid, bool threeDecimals);
+// The pyramid as a report: the delay, then per wheel the numbers out at that delay.
+void PrintPyramid(QWidget* parent, const QString& title);
