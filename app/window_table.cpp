@@ -4,6 +4,8 @@
 #include "archive/lotto_archive_window.h"
 #include "archive/senal_archive_window.h"
 #include "common/seams.h"
+#include "stats_l8/stats_hub_window.h"
+#include "tools/notes_windows.h"
 
 #include <QHash>
 
@@ -21,6 +23,11 @@ const QHash<QString, WindowOpener>& Openers() {
         {QStringLiteral("ActL8ESTRA"), Show<TfrmVornL8ESTRA>},
         {QStringLiteral("ActS8ESTRA"), Show<TfrmVornS8ESTRA>},
         {QStringLiteral("ActCombinazioni"), Show<TfrmVornCOMBINAZ>},
+        {QStringLiteral("ActLottoStats"), Show<TfrmVornL8STATS>},
+        {QStringLiteral("ActNoteLotto"),
+         [](QWidget* parent) { return ChooseFromNotes(parent, NotesMode::Lotto); }},
+        {QStringLiteral("ActNoteSenal8"),
+         [](QWidget* parent) { return ChooseFromNotes(parent, NotesMode::Senal); }},
     };
     return openers;
 }

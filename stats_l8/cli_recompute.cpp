@@ -55,13 +55,7 @@ int RunRecomputeLotto(CliContext& context, const QStringList& args) {
     PrintedProgress step(context.err, QStringLiteral("  fase: "));
     engine.ClearErrorText();
     if (!engine.UpdateLottoStatistics(overall, step, cutOff)) {
-        QString text = engine.GetErrorText();
-        // A wheel without draws up to the cut-off date fails without a text of its own.
-        if (text.isEmpty())
-            text = QStringLiteral("Aggiornamento non riuscito: una ruota non ha estrazioni fino "
-                                  "al ") +
-                   cutOff.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char('.');
-        context.err << text << '\n';
+        context.err << engine.RecomputeFailureText(cutOff) << '\n';
         return 1;
     }
     context.out << "Statistiche Lotto aggiornate al "

@@ -112,10 +112,11 @@ QWidget* TfrmVornL8STIMAPARMS::BuildWeightsPage() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Heading(QStringLiteral("Setting dei parametri per il calcolo")));
     auto* hintRow = new QHBoxLayout;
-    hintRow->addWidget(Text(QStringLiteral(
-                           "Scegliere e modificare i coefficienti per il calcolo della STIMA\r\nPoi "
-                           "[SALVA] per applicarli.")),
-                       1);
+    hintRow->addWidget(
+        Text(QStringLiteral(
+            "Scegliere e modificare i coefficienti per il calcolo della STIMA\r\nPoi "
+            "[SALVA] per applicarli.")),
+        1);
     QPushButton* how = Button(QStringLiteral("COME SI FA ?"), QStringLiteral("btnComeSiFa"));
     connect(how, &QPushButton::clicked, this, [this] { ShowPage(GuidePage); });
     hintRow->addWidget(how);
@@ -142,7 +143,8 @@ QWidget* TfrmVornL8STIMAPARMS::BuildWeightsPage() {
         sections->addWidget(box, s / 3, s % 3);
     }
     layout->addLayout(sections);
-    layout->addWidget(Text(QStringLiteral("  Con i parametri attuali, la formula per la stima sarebbe:")));
+    layout->addWidget(
+        Text(QStringLiteral("  Con i parametri attuali, la formula per la stima sarebbe:")));
     m_preview = new QLineEdit;
     m_preview->setObjectName(QStringLiteral("edtPreview"));
     m_preview->setReadOnly(true);
@@ -223,7 +225,8 @@ QWidget* TfrmVornL8STIMAPARMS::SaveButtons(bool formula) {
     connect(saveAndRecompute, &QPushButton::clicked, this, [this] { Save(true); });
     connect(save, &QPushButton::clicked, this, [this] { Save(false); });
     connect(mode, &QPushButton::clicked, this, [this] { ShowPage(ModePage); });
-    for (QPushButton* button : {cancel, saveAndRecompute, save, mode}) layout->addWidget(button);
+    for (QPushButton* button : {cancel, saveAndRecompute, save, mode})
+        layout->addWidget(button);
     layout->addStretch();
     return row;
 }
@@ -273,19 +276,22 @@ bool TfrmVornL8STIMAPARMS::SaveGuided(bool recompute) {
     GuidedTerms terms = Terms();
     EstimateParam params[EstimateStatCount];
     const int bad = ParamsOfTerms(terms, params);
-    for (int i = 0; i < GuidedTermCount; ++i) m_fields[i]->setText(terms[i].text);
+    for (int i = 0; i < GuidedTermCount; ++i)
+        m_fields[i]->setText(terms[i].text);
     if (bad >= 0) {
         Dialogs::Information(this, GuidedTermError(bad));
         m_fields[bad]->setFocus();
         return false;
     }
     TDM1& dm = DM1();
-    for (int s = 0; s < EstimateStatCount; ++s) dm.EstimateParams[s] = params[s];
+    for (int s = 0; s < EstimateStatCount; ++s)
+        dm.EstimateParams[s] = params[s];
     dm.EstimateKind = QStringLiteral("P");
     const bool ok = dm.SaveEstimateParams();
     if (!ok)
-        Dialogs::Information(this, QStringLiteral("Attenzione ! Errore nel salvataggio parametri:\r\n") +
-                                       dm.TakeLastError());
+        Dialogs::Information(this,
+                             QStringLiteral("Attenzione ! Errore nel salvataggio parametri:\r\n") +
+                                 dm.TakeLastError());
     done(recompute && ok ? QDialog::Accepted : QDialog::Rejected);
     return true;
 }
@@ -293,7 +299,8 @@ bool TfrmVornL8STIMAPARMS::SaveGuided(bool recompute) {
 bool TfrmVornL8STIMAPARMS::SaveFormula(bool recompute) {
     const QString formula = WithoutLineBreaks(m_formula->toPlainText());
     QString check = formula;
-    for (const QString& name : StatCodes) check.replace(name, QStringLiteral("1"));
+    for (const QString& name : StatCodes)
+        check.replace(name, QStringLiteral("1"));
     QString error;
     Evaluate(check, error);
     if (!error.isEmpty()) {
@@ -306,8 +313,9 @@ bool TfrmVornL8STIMAPARMS::SaveFormula(bool recompute) {
     dm.EstimateFormula = formula;
     const bool ok = dm.SaveEstimateFormula();
     if (!ok)
-        Dialogs::Information(this, QStringLiteral("Attenzione ! Errore nel salvataggio formula:\r\n") +
-                                       dm.TakeLastError());
+        Dialogs::Information(this,
+                             QStringLiteral("Attenzione ! Errore nel salvataggio formula:\r\n") +
+                                 dm.TakeLastError());
     done(recompute && ok ? QDialog::Accepted : QDialog::Rejected);
     return true;
 }

@@ -53,7 +53,8 @@ TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
     auto* tools = new QHBoxLayout(band);
     m_wheels = new CheckListCombo(band);
     m_wheels->setObjectName(QStringLiteral("cbRuote"));
-    for (int w = 0; w < WheelCount; ++w) m_wheels->AddItem(WheelNames.at(w), WheelCodes.at(w));
+    for (int w = 0; w < WheelCount; ++w)
+        m_wheels->AddItem(WheelNames.at(w), WheelCodes.at(w));
     m_wheels->SetEmptySelectionText(QStringLiteral("Nessuna ruota selezionata = TUTTE"));
     m_wheels->SetAllChecked(true);
     m_wheels->setMinimumWidth(220);
@@ -71,7 +72,8 @@ TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
         ToolButton(band, QStringLiteral("PDF + Salva/Stampa"), QStringLiteral("btnPrint"));
     QPushButton* params = ToolButton(band, QStringLiteral("Parametri per STIMA personalizzata"),
                                      QStringLiteral("btnParametri"));
-    QPushButton* notes = ToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
+    QPushButton* notes =
+        ToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
     tools->addWidget(BandLabel(band, QStringLiteral("RUOTE")));
     tools->addWidget(m_wheels);
     tools->addWidget(BandLabel(band, QStringLiteral("ORDINA PER")));
@@ -122,7 +124,8 @@ TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
 
 QString TfrmVornL8STIMA::Sql() const {
     QStringList codes;
-    for (int item : m_wheels->CheckedItems()) codes << WheelCodes.at(item);
+    for (int item : m_wheels->CheckedItems())
+        codes << WheelCodes.at(item);
     const int order = m_order->currentIndex();
     return EstimateSql(codes, order >= 0 ? EstimateOrder(order) : EstimateOrder::Standard);
 }
@@ -144,9 +147,9 @@ void TfrmVornL8STIMA::OpenGrid() {
 CellStyle TfrmVornL8STIMA::Style(int row, const QString& field) const {
     if (m_grid->Exporting()) return CellStyle();
     const NumberMarks marks = MarksOf([this](int n) { return m_highlight.Contains(n); });
-    return StyleOfLook(EstimateCellLook(field,
-                                        m_grid->Value(row, QStringLiteral("RUOTA")).toString().trimmed(),
-                                        m_grid->Value(row, QStringLiteral("NUM")).toInt(), marks));
+    return StyleOfLook(
+        EstimateCellLook(field, m_grid->Value(row, QStringLiteral("RUOTA")).toString().trimmed(),
+                         m_grid->Value(row, QStringLiteral("NUM")).toInt(), marks));
 }
 
 void TfrmVornL8STIMA::CellDoubleClicked(int row, const QString& field) {

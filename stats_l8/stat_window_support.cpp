@@ -56,8 +56,7 @@ bool ShowLottoNotesList(QWidget* parent) {
     return ShowNotesList(parent, NotesMode::Lotto).changed;
 }
 
-QPushButton* AddToolButton(TfrmVornBase1Grid& window, const QString& caption,
-                           const QString& name) {
+QPushButton* AddToolButton(TfrmVornBase1Grid& window, const QString& caption, const QString& name) {
     auto* button = new QPushButton(caption, window.ToolsPanel());
     button->setObjectName(name);
     button->setAutoDefault(false);

@@ -39,7 +39,8 @@ TfrmVornL8StatGrid::TfrmVornL8StatGrid(L8Stat stat, const QString& objectName, Q
         label->setFont(bold);
         m_wheels = new CheckListCombo(ToolsPanel());
         m_wheels->setObjectName(QStringLiteral("cbRuote"));
-        for (int w = 0; w < WheelCount; ++w) m_wheels->AddItem(WheelNames.at(w), WheelCodes.at(w));
+        for (int w = 0; w < WheelCount; ++w)
+            m_wheels->AddItem(WheelNames.at(w), WheelCodes.at(w));
         m_wheels->SetEmptySelectionText(QStringLiteral("Tutte le ruote sono visualizzate"));
         m_wheels->SetAllChecked(true);
         m_wheels->setMinimumWidth(260);
@@ -47,7 +48,8 @@ TfrmVornL8StatGrid::TfrmVornL8StatGrid(L8Stat stat, const QString& objectName, Q
             tools->insertWidget(0, m_wheels);
             tools->insertWidget(0, label);
         }
-        connect(m_wheels, &CheckListCombo::checkedChanged, this, &TfrmVornL8StatGrid::WheelsChanged);
+        connect(m_wheels, &CheckListCombo::checkedChanged, this,
+                &TfrmVornL8StatGrid::WheelsChanged);
         return;
     }
     m_notes = AddToolButton(*this, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
@@ -67,8 +69,8 @@ CellStyle TfrmVornL8StatGrid::Style(int row, const QString& field) const {
 }
 
 void TfrmVornL8StatGrid::CellDoubleClicked(int row, const QString& field) {
-    const QString wheel = m_stat == L8Stat::Piramide ? PyramidAnnotationWheel(field)
-                                                     : RankingAnnotationWheel(field);
+    const QString wheel =
+        m_stat == L8Stat::Piramide ? PyramidAnnotationWheel(field) : RankingAnnotationWheel(field);
     if (ToggleAnnotation(this, wheel, Grid()->Value(row, field).toInt())) RefreshGrid();
 }
 

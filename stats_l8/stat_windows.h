@@ -122,6 +122,5 @@ public:
         : TfrmVornL8StatGrid(L8Stat::Radicali, QStringLiteral("TfrmVornL8RIGARADIC"), parent) {}
 };
 
-
 // Creates the window of a statistic, shows it modally and releases it.
 void ShowStatWindow(L8Stat stat, QWidget* parent);

@@ -1,5 +1,7 @@
 #include "stats_l8/stats_hub_window.h"
 
+#include "app/private_messages.h"
+
 #include "common/bar_progress.h"
 #include "common/seams.h"
 #include "common/skin.h"
@@ -39,19 +41,6 @@ QLabel* Heading(QWidget* parent, const QString& text) {
     label->setMinimumHeight(28);
     label->setWordWrap(true);
     return label;
-}
-
-// The private message by which the hub asks the main window to open the Lotto system of the
-// current choice once the hub has closed.
-constexpr int MsgOpenLottoChoice = 1034;
-
-void PostToMainWindow(int message) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("TfrmVornMain")) {
-            QCoreApplication::postEvent(widget, new QEvent(QEvent::Type(message)));
-            return;
-        }
-    }
 }
 
 } // namespace
@@ -138,12 +127,12 @@ TfrmVornL8STATS::TfrmVornL8STATS(QWidget* parent)
                 TfrmVornL8XRUOTA window(0, this);
                 RunModal(window);
             });
-    connect(AddButton(left, QStringLiteral("RIEPILOGO PER NUMERO E STIME"),
-                      QStringLiteral("btnStime")),
-            &QPushButton::clicked, this, [this] {
-                TfrmVornL8STIMA window(this);
-                RunModal(window);
-            });
+    connect(
+        AddButton(left, QStringLiteral("RIEPILOGO PER NUMERO E STIME"), QStringLiteral("btnStime")),
+        &QPushButton::clicked, this, [this] {
+            TfrmVornL8STIMA window(this);
+            RunModal(window);
+        });
     connect(AddButton(left, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote")),
             &QPushButton::clicked, this, &TfrmVornL8STATS::OpenNotes);
     qobject_cast<QVBoxLayout*>(left->layout())->addStretch();
@@ -218,12 +207,12 @@ void TfrmVornL8STATS::Recompute() {
     if (ok)
         ShowAlignment();
     else
-        Dialogs::Information(this, QStringLiteral("Errore:") + engine.GetErrorText());
+        Dialogs::Information(this, QStringLiteral("Errore:") + engine.RecomputeFailureText(date));
     engine.ClearErrorText();
 }
 
 void TfrmVornL8STATS::OpenNotes() {
     if (!ChooseFromNotes(this, NotesMode::Lotto)) return;
-    PostToMainWindow(MsgOpenLottoChoice);
+    PostToMainWindow(PrivateMessage::MsgOpenLottoChoice);
     accept();
 }

@@ -58,11 +58,13 @@ TfrmVornL8XRUOTA::TfrmVornL8XRUOTA(int wheelIndex, QWidget* parent)
         ToolButton(band, QStringLiteral("Evidenzia numeri"), QStringLiteral("cxButton2"));
     QPushButton* print =
         ToolButton(band, QStringLiteral("PDF + Salva/Stampa"), QStringLiteral("btnPrint"));
-    QPushButton* notes = ToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
+    QPushButton* notes =
+        ToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
     tools->addWidget(label);
     tools->addWidget(m_wheel);
     tools->addStretch();
-    for (QPushButton* button : {exportButton, highlight, print, notes}) tools->addWidget(button);
+    for (QPushButton* button : {exportButton, highlight, print, notes})
+        tools->addWidget(button);
     BodyLayout()->addWidget(band);
 
     m_grid = new BandedGrid(Body());

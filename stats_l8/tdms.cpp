@@ -282,3 +282,11 @@ bool TDMS::InsertWheelRanking(const QString& table, int pos,
     return m_dm.ExecSql(QStringLiteral("Insert In tabella:") + table, sql, errorText) ||
            Fail(errorText + CrLf + sql);
 }
+
+QString TDMS::RecomputeFailureText(const QDate& cutOff) const {
+    if (!m_errorText.isEmpty()) return m_errorText;
+    if (!cutOff.isValid())
+        return QStringLiteral("Archivio del Lotto vuoto: nessuna estrazione da elaborare.");
+    return QStringLiteral("Aggiornamento non riuscito: una ruota non ha estrazioni fino al ") +
+           cutOff.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char('.');
+}

@@ -38,6 +38,10 @@ public:
     // The text of the last failure; the caller empties it after showing it.
     QString GetErrorText() const { return m_errorText; }
     void ClearErrorText() { m_errorText.clear(); }
+    // What to tell the user about a failed recompute up to `cutOff`: the error text, or, for the
+    // failures that leave none (an empty archive, a wheel without draws up to that date), a text
+    // saying so.
+    QString RecomputeFailureText(const QDate& cutOff) const;
 
     // Steps of the recompute, each usable on its own inside the caller's transaction.
     bool ClearMainStat();

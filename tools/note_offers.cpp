@@ -1,14 +1,8 @@
 #include "tools/note_offers.h"
 
-const QString PlayLinkText = QStringLiteral("Click per giocarlo");
+#include "common/binomial.h"
 
-qint64 Binomial(int n, int k) {
-    if (n < 1 || k < 0 || k > n) return 0;
-    qint64 result = 1;
-    for (int i = 1; i <= k; ++i)
-        result = result * (n - k + i) / i; // exact at every step
-    return result;
-}
+const QString PlayLinkText = QStringLiteral("Click per giocarlo");
 
 QList<IntegralOffer> IntegralOffers(int n, bool senal) {
     QList<IntegralOffer> offers;
@@ -17,7 +11,7 @@ QList<IntegralOffer> IntegralOffers(int n, bool senal) {
         IntegralOffer offer;
         if (playable) {
             offer.groupSize = k;
-            offer.combinations = Binomial(n, k);
+            offer.combinations = CombinationCount(n, k);
             offer.link = PlayLinkText;
         } else {
             offer.groupSize = -k;

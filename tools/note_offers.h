@@ -13,9 +13,6 @@ struct IntegralOffer {
     bool Playable() const { return !link.isEmpty(); }
 };
 
-// C(n, k); 0 when k > n or n < 1.
-qint64 Binomial(int n, int k);
-
 // Five rows, k = 2..6. Lotto: playable when k < n. SuperEnalotto: only k = 6, when n > 6.
 QList<IntegralOffer> IntegralOffers(int n, bool senal);
 

@@ -1,9 +1,10 @@
 #include "tools/notes_windows.h"
 
+#include "common/binomial.h"
 #include "common/grid/banded_grid.h"
 #include "common/helpers.h"
-#include "common/number_picker.h"
 #include "common/number_flags.h"
+#include "common/number_picker.h"
 #include "common/seams.h"
 #include "common/skin.h"
 #include "tools/note_offers.h"
@@ -63,14 +64,14 @@ bool ClearNotes(NotesMode mode) {
 }
 
 // The help text of the plain list, seven lines.
-const QString ListHelp = QStringLiteral(
-    "Per mettere un numero negli appunti (dopo aver chiuso questa form),\n"
-    "fare doppio click sul numero in una delle statistiche:\n"
-    "il numero viene messo in nota, un secondo doppio click toglie l'annotazione.\n"
-    "I numeri annotati sono mostrati in verde in questa e nelle altre statistiche.\n"
-    "Per giocare i numeri annotati (sistemi integrali o ridotti)\n"
-    "usare il pulsante \"Numeri annotati\" del menu' principale\n"
-    "o delle finestre riepilogative delle statistiche.");
+const QString ListHelp =
+    QStringLiteral("Per mettere un numero negli appunti (dopo aver chiuso questa form),\n"
+                   "fare doppio click sul numero in una delle statistiche:\n"
+                   "il numero viene messo in nota, un secondo doppio click toglie l'annotazione.\n"
+                   "I numeri annotati sono mostrati in verde in questa e nelle altre statistiche.\n"
+                   "Per giocare i numeri annotati (sistemi integrali o ridotti)\n"
+                   "usare il pulsante \"Numeri annotati\" del menu' principale\n"
+                   "o delle finestre riepilogative delle statistiche.");
 
 QPushButton* AddToolButton(TfrmVornBase1Grid& window, const QString& caption, const QString& name) {
     auto* button = new QPushButton(caption, window.ToolsPanel());
@@ -230,18 +231,17 @@ TfrmVornL8NOTE::TfrmVornL8NOTE(NotesMode mode, QWidget* parent)
     // Offers that cannot be played show empty cells.
     m_integral->SetCellText([](int, const QString&, const QVariant& value) {
         const QString text = value.toString();
-        if (text.startsWith(QLatin1Char('-')) || text == QLatin1String("0")) return QStringLiteral("");
+        if (text.startsWith(QLatin1Char('-')) || text == QLatin1String("0"))
+            return QStringLiteral("");
         return QString();
     });
     connect(m_catalogue->View(), &QTableView::clicked, this, [this](const QModelIndex& index) {
         const int row = m_catalogue->DataRow(index.row());
-        if (m_catalogue->FocusedField() == QLatin1String("GIOCALO"))
-            CatalogueLinkClicked(row);
+        if (m_catalogue->FocusedField() == QLatin1String("GIOCALO")) CatalogueLinkClicked(row);
     });
     connect(m_integral->View(), &QTableView::clicked, this, [this](const QModelIndex& index) {
         const int row = m_integral->DataRow(index.row());
-        if (m_integral->FocusedField() == QLatin1String("GIOCALO"))
-            IntegralLinkClicked(row);
+        if (m_integral->FocusedField() == QLatin1String("GIOCALO")) IntegralLinkClicked(row);
     });
 
     connect(Grid(), &BandedGrid::opened, this, &TfrmVornL8NOTE::ListOpened);
@@ -278,8 +278,8 @@ void TfrmVornL8NOTE::RowChanged() {
     const QString sql =
         QStringLiteral(" Select GIOCO,NUMERI,TIPO,DESCOK as DESCRI,QCOMBS         ,COSTO,NOME,"
                        "GIOCALO  from   FTABSIS   where NUMERI = ") +
-        n + QStringLiteral(" ") + QStringLiteral("    and GIOCO = '") + game + QStringLiteral("' ") +
-        QStringLiteral(" union ") +
+        n + QStringLiteral(" ") + QStringLiteral("    and GIOCO = '") + game +
+        QStringLiteral("' ") + QStringLiteral(" union ") +
         QStringLiteral(" Select GIOCO,NUMERI,TIPO,DESCMANCA as DESCRI,QCOMBS ") +
         QStringLiteral("        ,COSTO,NOME,GIOCALO ") + QStringLiteral(" from   FTABSIS ") +
         QStringLiteral("  where NUMERI > ") + n + QStringLiteral(" ") +
@@ -319,7 +319,8 @@ bool TfrmVornL8NOTE::TakeNumbers(const QString& text, int expected) {
 }
 
 void TfrmVornL8NOTE::CatalogueLinkClicked(int row) {
-    if (row < 0 || m_catalogue->Value(row, QStringLiteral("GIOCALO")).toString().trimmed().isEmpty())
+    if (row < 0 ||
+        m_catalogue->Value(row, QStringLiteral("GIOCALO")).toString().trimmed().isEmpty())
         return;
     const int required = m_catalogue->Value(row, QStringLiteral("NUMERI")).toInt();
     const QString mismatch = CatalogueMismatchText(required, m_rowCount);
@@ -344,7 +345,7 @@ void TfrmVornL8NOTE::IntegralLinkClicked(int row) {
     TSceltaLottoSis.NumberCount = m_rowCount;
     TSceltaLottoSis.Kind = QStringLiteral("I");
     TSceltaLottoSis.Name = QStringLiteral("INTEGRALE");
-    TSceltaLottoSis.Extra = int(Binomial(m_rowCount, k));
+    TSceltaLottoSis.Extra = int(CombinationCount(m_rowCount, k));
     if (!TakeNumbers(m_rowText, m_rowCount)) return;
     accept();
 }
