@@ -1,3 +1,4 @@
+#include "app/private_messages.h"
 #include "common/helpers.h"
 #include "common/sql_text.h"
 #include "stats_l8/stats_hub_window.h"
@@ -5,6 +6,7 @@
 #include "storage/tdm1.h"
 #include "tests/support/fake_seams.h"
 #include "tests/support/test_db.h"
+#include "tools/notes_windows.h"
 #include "tools/tdm_note.h"
 
 #include <QLabel>
@@ -30,15 +32,17 @@ struct HubFixture {
     // `count` draws two days apart on every wheel; every number comes out once in 18 draws.
     QDate AddDraws(int count) {
         QSqlQuery insert = dm->NewQuery();
-        insert.prepare(QStringLiteral("insert into LOTTO1 (DATAESTRA, RUOTA, N1, N2, N3, N4, N5, "
-                                      "NUMESTRA, APPD1, APPD2) values (?, ?, ?, ?, ?, ?, ?, ?, 0, 0)"));
+        insert.prepare(
+            QStringLiteral("insert into LOTTO1 (DATAESTRA, RUOTA, N1, N2, N3, N4, N5, "
+                           "NUMESTRA, APPD1, APPD2) values (?, ?, ?, ?, ?, ?, ?, ?, 0, 0)"));
         QDate date = FirstDraw;
         for (int d = 0; d < count; ++d) {
             date = FirstDraw.addDays(2 * d);
             for (int w = 0; w < WheelCount; ++w) {
                 insert.bindValue(0, date);
                 insert.bindValue(1, WheelCodes.at(w));
-                for (int k = 0; k < 5; ++k) insert.bindValue(2 + k, (5 * d + k + 3 * w) % 90 + 1);
+                for (int k = 0; k < 5; ++k)
+                    insert.bindValue(2 + k, (5 * d + k + 3 * w) % 90 + 1);
                 insert.bindValue(7, d + 1);
                 if (!insert.exec()) qFatal("%s", qPrintable(TDM1::MessageOf(insert)));
             }
@@ -83,10 +87,11 @@ private slots:
 
         // A draw entered later: the statistics no longer match it.
         QString error;
-        QVERIFY(f.dm->ExecSql(QStringLiteral("t"),
-                              QStringLiteral("update LOTTO1 set DATAESTRA = '%1' where DATAESTRA = '%2'")
-                                  .arg(DateToSqlText(last.addDays(2)), DateToSqlText(last)),
-                              error));
+        QVERIFY(f.dm->ExecSql(
+            QStringLiteral("t"),
+            QStringLiteral("update LOTTO1 set DATAESTRA = '%1' where DATAESTRA = '%2'")
+                .arg(DateToSqlText(last.addDays(2)), DateToSqlText(last)),
+            error));
         f.dm->GetLottoCutOffDate();
         hub.ShowAlignment();
         QCOMPARE(hub.InfoLine()->text(), NotAlignedText + DateToSqlText(last.addDays(2)));
@@ -108,6 +113,46 @@ private slots:
         QVERIFY(f.dialogs.LastText().contains(QStringLiteral("Non trovate 10 uscite")));
         QVERIFY(f.engine.GetErrorText().isEmpty());
         QVERIFY(hub.InfoLine()->text().startsWith(NotAlignedText));
+    }
+
+    void anEmptyArchiveIsToldNotLeftBlank() {
+        HubFixture f;
+        f.dm->GetLottoCutOffDate();
+        TfrmVornL8STATS hub;
+        hub.show();
+        hub.RecomputeButton()->click();
+        QCOMPARE(f.dialogs.Texts(),
+                 QStringList{QStringLiteral(
+                     "Errore:Archivio del Lotto vuoto: nessuna estrazione da elaborare.")});
+    }
+
+    void aSystemChosenFromTheNotesGoesToTheMainWindow() {
+        HubFixture f;
+        QVERIFY(f.notes.ToggleNote(QStringLiteral("BA"), 5));
+        QVERIFY(f.notes.ToggleNote(QStringLiteral("BA"), 12));
+        QVERIFY(f.notes.ToggleNote(QStringLiteral("BA"), 40));
+        // Stands for the main window: records the private messages it receives.
+        struct Receiver : QObject {
+            QList<int> messages;
+            bool event(QEvent* event) override {
+                if (const int message = PrivateMessage::MessageOf(event)) messages << message;
+                return QObject::event(event);
+            }
+        } mainWindow;
+        SetMainWindowHandle(&mainWindow);
+        f.modal.Push([](QDialog& dialog) {
+            static_cast<TfrmVornL8NOTE&>(dialog).IntegralLinkClicked(0); // the pairs of 3
+            return dialog.result();
+        });
+        TfrmVornL8STATS hub;
+        hub.show();
+        Button(hub, "btnNote")->click();
+        QCOMPARE(hub.result(), int(QDialog::Accepted)); // the hub closes itself
+        QCoreApplication::sendPostedEvents(&mainWindow);
+        SetMainWindowHandle(nullptr);
+        QCOMPARE(mainWindow.messages, QList<int>{PrivateMessage::MsgOpenLottoChoice});
+        QCOMPARE(TSceltaLottoSis.Kind, QStringLiteral("I"));
+        QCOMPARE(TSceltaLottoSis.NumberCount, 3);
     }
 
     void everyButtonOpensItsWindow() {
