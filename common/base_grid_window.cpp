@@ -115,7 +115,7 @@ void TfrmVornBase1Grid::HighlightNumbers() {
         return;
     m_highlighted = selection;
     m_firstHighlight = false;
-    OpenGrid();
+    RefreshGrid(); // repaints, and the user keeps the place in the grid
 }
 
 void TfrmVornBase1Grid::OnPrint() {

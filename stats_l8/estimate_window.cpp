@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -50,7 +51,12 @@ TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
     band->setObjectName(QStringLiteral("pnlToolBand"));
     band->setProperty(FixedColorProperty, true);
     SetBackground(band, TitleGreen);
-    auto* tools = new QHBoxLayout(band);
+    // Two rows, so the band never makes the window wider than the screen.
+    auto* bandRows = new QVBoxLayout(band);
+    auto* filters = new QHBoxLayout;
+    auto* tools = new QHBoxLayout;
+    bandRows->addLayout(filters);
+    bandRows->addLayout(tools);
     m_wheels = new CheckListCombo(band);
     m_wheels->setObjectName(QStringLiteral("cbRuote"));
     for (int w = 0; w < WheelCount; ++w)
@@ -74,11 +80,10 @@ TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
                                      QStringLiteral("btnParametri"));
     QPushButton* notes =
         ToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
-    tools->addWidget(BandLabel(band, QStringLiteral("RUOTE")));
-    tools->addWidget(m_wheels);
-    tools->addWidget(BandLabel(band, QStringLiteral("ORDINA PER")));
-    tools->addWidget(m_order);
-    tools->addStretch();
+    filters->addWidget(BandLabel(band, QStringLiteral("RUOTE")));
+    filters->addWidget(m_wheels, 1);
+    filters->addWidget(BandLabel(band, QStringLiteral("ORDINA PER")));
+    filters->addWidget(m_order, 1);
     for (QPushButton* button : {exportButton, highlight, print, params, notes})
         tools->addWidget(button);
     BodyLayout()->addWidget(band);
