@@ -59,6 +59,8 @@ TfrmVornL8STATS::TfrmVornL8STATS(QWidget* parent)
     m_info = new QLabel(strip);
     m_info->setObjectName(QStringLiteral("lblInfo"));
     m_info->setAlignment(Qt::AlignCenter);
+    // On a narrow screen the line wraps instead of losing its ends (and the date).
+    m_info->setWordWrap(true);
     SetTextColor(m_info, QColor(255, 255, 0));
     QFont bold = m_info->font();
     bold.setBold(true);
