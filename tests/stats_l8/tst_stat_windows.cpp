@@ -7,6 +7,7 @@
 #include "stats_l8/stat_windows.h"
 #include "stats_l8/summary_window.h"
 #include "storage/tdm1.h"
+#include "tests/report/xls_read_back.h"
 #include "tests/support/fake_seams.h"
 #include "tests/support/test_db.h"
 #include "tools/tdm_note.h"
@@ -62,9 +63,11 @@ struct StatsFixture {
         }
         // Pyramid: delay 2 has numbers on Bari only in positions 1 and 3.
         QStringList zero;
-        for (int i = 0; i < 55; ++i) zero << QStringLiteral("0");
+        for (int i = 0; i < 55; ++i)
+            zero << QStringLiteral("0");
         QStringList row0 = zero, row2 = zero;
-        for (int i = 0; i < 55; ++i) row0[i] = QString::number(i + 1);
+        for (int i = 0; i < 55; ++i)
+            row0[i] = QString::number(i + 1);
         row2[0] = QStringLiteral("60");
         row2[2] = QStringLiteral("61");
         Exec(*dm, QStringLiteral("insert into FL8PIRAESTRA values (0,%1)").arg(row0.join(',')));
@@ -81,7 +84,8 @@ QPushButton* Button(QWidget& window, const char* name) {
 // The number picker driven by a test: checks the given numbers and confirms.
 std::function<int(QDialog&)> PickNumbers(QList<int> numbers) {
     return [numbers](QDialog& picker) {
-        for (int n : numbers) picker.findChild<QCheckBox*>(QStringLiteral("cbNum%1").arg(n))->click();
+        for (int n : numbers)
+            picker.findChild<QCheckBox*>(QStringLiteral("cbNum%1").arg(n))->click();
         picker.findChild<QPushButton*>(QStringLiteral("ActConferma"))->click();
         return picker.result();
     };
@@ -97,7 +101,8 @@ QString Text(BandedGrid& grid, int row, const QString& field) {
 
 QStringList VisibleFields(const BandedGrid& grid) {
     QStringList fields;
-    for (const GridColumn& column : grid.Layout().columns) fields << column.field;
+    for (const GridColumn& column : grid.Layout().columns)
+        fields << column.field;
     return fields;
 }
 
@@ -142,7 +147,8 @@ private slots:
     void highlightAndAnnotation() {
         StatsFixture f;
         QList<int> twenty;
-        for (int n = 1; n <= 20; ++n) twenty << n;
+        for (int n = 1; n <= 20; ++n)
+            twenty << n;
         f.modal.Push(PickNumbers(twenty));
         TfrmVornL8RITAESTRA window;
         window.show();
@@ -214,7 +220,8 @@ private slots:
         TfrmVornL8RIGACADEN window;
         window.show();
         BandedGrid& grid = *window.Grid();
-        QCOMPARE(window.windowTitle(), QStringLiteral("GRUPPO CADENZE, RITARDI X AMBO LOTTO ITALIANO"));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("GRUPPO CADENZE, RITARDI X AMBO LOTTO ITALIANO"));
         QVERIFY(window.HighlightButton()->isHidden());
         QVERIFY(window.NotesButton() == nullptr);
         QCOMPARE(Background(grid, 0, QStringLiteral("RTT")), NumberColour);
@@ -269,7 +276,8 @@ private slots:
         const QString pdf = f.shell.calls.first().target;
         QVERIFY(pdf.startsWith(f.dm->AppDir + QStringLiteral("tmp/pdf_")));
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
         const QString content = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY(content.contains(QStringLiteral("TABULATO RITARDI LOTTO ITALIANO")));
@@ -279,6 +287,29 @@ private slots:
         // Cancelling the notice prints nothing.
         window.PrintButton()->click();
         QCOMPARE(f.shell.calls.size(), 1);
+    }
+
+    void exportingTheFrequencies() {
+        StatsFixture f;
+        f.modal.Push([](QDialog& dialog) {
+            dialog.findChild<QPushButton*>(QStringLiteral("btnApri"))->click();
+            return dialog.result();
+        });
+        TfrmVornL8FREQESTRA window;
+        window.show();
+        window.ExportButton()->click();
+        QCOMPARE(f.modal.shownClasses, QStringList{QStringLiteral("TFGRID2EXL")});
+        QCOMPARE(f.shell.calls.size(), 1);
+        const ReadBack back = ReadXls(f.shell.calls.first().target);
+        QVERIFY2(back.ok, qPrintable(back.failure));
+        // Band row, caption row and the 90 positions, with the values as the grid shows them.
+        QCOMPARE(back.rows, 92u);
+        QCOMPARE(back.columns, 23);
+        QCOMPARE(back.text.at(0).at(1), QStringLiteral("BARI"));
+        QCOMPARE(back.text.at(0).at(21), QStringLiteral("NAZIONALE"));
+        QCOMPARE(back.text.at(1).mid(0, 3), (QStringList{"Pos.", "N.", "Fr."}));
+        QCOMPARE(back.text.at(2).at(1), QStringLiteral("2"));
+        QCOMPARE(back.text.at(2).at(2).toDouble(), 12.857);
     }
 
     void printingThePyramid() {
