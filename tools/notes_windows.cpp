@@ -165,7 +165,9 @@ TfrmVornL8NOTE::TfrmVornL8NOTE(NotesMode mode, QWidget* parent)
 
     // The right-hand panel: the selected row and the systems to play it with.
     m_panel = RightPanel();
-    m_panel->setMinimumWidth(800);
+    // The list keeps room for its numbers also on a narrow screen; the system grids scroll.
+    m_panel->setMinimumWidth(480);
+    Grid()->setMinimumWidth(300);
     auto* layout = new QVBoxLayout(m_panel);
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(new QLabel(QStringLiteral("RUOTA")));
@@ -202,7 +204,7 @@ TfrmVornL8NOTE::TfrmVornL8NOTE(NotesMode mode, QWidget* parent)
         {Column(QStringLiteral("GIOCO"), QStringLiteral("Gioco"), 40, ColumnKind::Text, false),
          Column(QStringLiteral("NUMERI"), QStringLiteral("Numeri"), 60, ColumnKind::Integer),
          Column(QStringLiteral("TIPO"), QStringLiteral("Tipo"), 50, ColumnKind::Text),
-         Column(QStringLiteral("DESCRI"), QStringLiteral("Ok o no ?"), 390, ColumnKind::Text),
+         Column(QStringLiteral("DESCRI"), QStringLiteral("Ok o no ?"), 300, ColumnKind::Text),
          Column(QStringLiteral("QCOMBS"), QStringLiteral("Combinazioni"), 90, ColumnKind::Integer),
          Column(QStringLiteral("COSTO"), QStringLiteral("Costo"), 60, ColumnKind::Real, false),
          Column(QStringLiteral("NOME"), QStringLiteral("Nome"), 150, ColumnKind::Text, false),
