@@ -29,19 +29,11 @@ TfrmVornBase1Grid::TfrmVornBase1Grid(QWidget* parent)
 
     m_pnlTools = new QFrame(m_pnlToolBand);
     m_pnlTools->setObjectName(QStringLiteral("pnlTools"));
-    m_btnExport = new QPushButton(QStringLiteral("Esporta griglia"), m_pnlTools);
-    m_btnExport->setObjectName(QStringLiteral("btnExport"));
-    m_cxButton2 = new QPushButton(QStringLiteral("Evidenzia numeri"), m_pnlTools);
-    m_cxButton2->setObjectName(QStringLiteral("cxButton2"));
-    m_btnPrint = new QPushButton(QStringLiteral("Pdf + Salva/Stampa"), m_pnlTools);
-    m_btnPrint->setObjectName(QStringLiteral("btnPrint"));
     auto* toolsLayout = new QHBoxLayout(m_pnlTools);
     toolsLayout->setContentsMargins(4, 3, 4, 3);
-    for (QPushButton* button : {m_btnExport, m_cxButton2, m_btnPrint}) {
-        button->setAutoDefault(false);
-        button->setMinimumHeight(30);
-        toolsLayout->addWidget(button);
-    }
+    m_btnExport = AddToolButton(QStringLiteral("Esporta griglia"), QStringLiteral("btnExport"));
+    m_cxButton2 = AddToolButton(QStringLiteral("Evidenzia numeri"), QStringLiteral("cxButton2"));
+    m_btnPrint = AddToolButton(QStringLiteral("Pdf + Salva/Stampa"), QStringLiteral("btnPrint"));
     auto* bandLayout = new QHBoxLayout(m_pnlToolBand);
     bandLayout->setContentsMargins(8, 3, 3, 3);
     bandLayout->addWidget(m_lblInfo, 1);
@@ -62,6 +54,15 @@ TfrmVornBase1Grid::TfrmVornBase1Grid(QWidget* parent)
     connect(m_btnExport, &QPushButton::clicked, this, &TfrmVornBase1Grid::ExportGridClicked);
     connect(m_cxButton2, &QPushButton::clicked, this, &TfrmVornBase1Grid::HighlightNumbers);
     connect(m_btnPrint, &QPushButton::clicked, this, [this] { OnPrint(); });
+}
+
+QPushButton* TfrmVornBase1Grid::AddToolButton(const QString& caption, const QString& name) {
+    auto* button = new QPushButton(caption, m_pnlTools);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumHeight(30);
+    m_pnlTools->layout()->addWidget(button);
+    return button;
 }
 
 void TfrmVornBase1Grid::SetHighlightEnabled(bool enabled) {

@@ -37,6 +37,9 @@ public:
     QPushButton* HighlightButton() const { return m_cxButton2; }
     QPushButton* PrintButton() const { return m_btnPrint; }
 
+    // A further button of the tool panel, after the three of every result window.
+    QPushButton* AddToolButton(const QString& caption, const QString& name);
+
     bool IsHighlighted(int n) const;
     const NumberFlags& Highlighted() const { return m_highlighted; }
     bool IsBusy() const { return m_busy; }

@@ -56,16 +56,6 @@ bool ShowLottoNotesList(QWidget* parent) {
     return ShowNotesList(parent, NotesMode::Lotto).changed;
 }
 
-QPushButton* AddToolButton(TfrmVornBase1Grid& window, const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption, window.ToolsPanel());
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumHeight(30);
-    if (auto* layout = qobject_cast<QBoxLayout*>(window.ToolsPanel()->layout()))
-        layout->addWidget(button);
-    return button;
-}
-
 void RefreshKeepingPosition(QWidget* parent, BandedGrid& grid, const QString& sql) {
     BusyCursor busy;
     const int focused = grid.FocusedRow();

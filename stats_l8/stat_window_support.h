@@ -28,9 +28,6 @@ bool ToggleAnnotation(QWidget* parent, const QString& wheel, int number);
 // The annotated-numbers list in Lotto mode; true when the annotations changed.
 bool ShowLottoNotesList(QWidget* parent);
 
-// A button added to the tool panel of a one-grid window, after the base tools.
-QPushButton* AddToolButton(TfrmVornBase1Grid& window, const QString& caption, const QString& name);
-
 // Reopens a grid keeping its focused and top row, with the hourglass.
 void RefreshKeepingPosition(QWidget* parent, BandedGrid& grid, const QString& sql);
 

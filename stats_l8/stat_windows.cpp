@@ -52,7 +52,7 @@ TfrmVornL8StatGrid::TfrmVornL8StatGrid(L8Stat stat, const QString& objectName, Q
                 &TfrmVornL8StatGrid::WheelsChanged);
         return;
     }
-    m_notes = AddToolButton(*this, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
+    m_notes = AddToolButton(QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
     connect(m_notes, &QPushButton::clicked, this, [this] {
         if (ShowLottoNotesList(this)) RefreshGrid();
     });

@@ -73,16 +73,6 @@ const QString ListHelp =
                    "usare il pulsante \"Numeri annotati\" del menu' principale\n"
                    "o delle finestre riepilogative delle statistiche.");
 
-QPushButton* AddToolButton(TfrmVornBase1Grid& window, const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption, window.ToolsPanel());
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumHeight(30);
-    if (auto* layout = qobject_cast<QBoxLayout*>(window.ToolsPanel()->layout()))
-        layout->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 QString NotesCaption(NotesMode mode) {
@@ -120,7 +110,7 @@ TfrmVornL8SHOWNOTE::TfrmVornL8SHOWNOTE(NotesMode mode, QWidget* parent)
     SetHighlightEnabled(false);
     InfoLabel()->setText(ListHelp);
     InfoLabel()->show();
-    m_clear = AddToolButton(*this, ClearCaption, QStringLiteral("btnEliminaTutte"));
+    m_clear = AddToolButton(ClearCaption, QStringLiteral("btnEliminaTutte"));
     connect(m_clear, &QPushButton::clicked, this, &TfrmVornL8SHOWNOTE::ClearAll);
     connect(Grid(), &BandedGrid::opened, this, &TfrmVornL8SHOWNOTE::ListOpened);
 }
@@ -160,7 +150,7 @@ TfrmVornL8NOTE::TfrmVornL8NOTE(NotesMode mode, QWidget* parent)
     SetGridQuery(NotesListSql(mode));
     PrintButton()->hide();
     SetHighlightEnabled(false);
-    m_clear = AddToolButton(*this, ClearCaption, QStringLiteral("btnEliminaTutte"));
+    m_clear = AddToolButton(ClearCaption, QStringLiteral("btnEliminaTutte"));
     connect(m_clear, &QPushButton::clicked, this, &TfrmVornL8NOTE::ClearAll);
 
     // The right-hand panel: the selected row and the systems to play it with.
