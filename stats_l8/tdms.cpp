@@ -288,5 +288,5 @@ QString TDMS::RecomputeFailureText(const QDate& cutOff) const {
     if (!cutOff.isValid())
         return QStringLiteral("Archivio del Lotto vuoto: nessuna estrazione da elaborare.");
     return QStringLiteral("Aggiornamento non riuscito: una ruota non ha estrazioni fino al ") +
-           cutOff.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char('.');
+           DateToSqlText(cutOff) + QLatin1Char('.');
 }

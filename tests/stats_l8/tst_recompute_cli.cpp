@@ -79,6 +79,20 @@ private slots:
         QVERIFY2(run.err.endsWith(QStringLiteral("N.44 non trovato Ritardo in ruota:FI La data "
                                                  "massima estrazione e' troppo bassa!\n")),
                  qPrintable(run.err));
+
+        // A wheel with no draws at all fails without a text of the engine's own.
+        WithDatabase(folder, [&](TDM1& dm) {
+            QString error;
+            QVERIFY(dm.ExecSql(QString(), QStringLiteral("delete from LOTTO1 where RUOTA = 'CA'"),
+                               error));
+            QVERIFY(dm.Commit());
+        });
+        run = RunRecompute(folder);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.section(QLatin1Char('\n'), -2),
+                 QStringLiteral("Aggiornamento non riuscito: una ruota non ha estrazioni fino al "
+                                "%1.\n")
+                     .arg(archive.back().date.toString(QStringLiteral("dd.MM.yyyy"))));
     }
 
     // The process is killed while it rewrites the estimate values: the statistics of the
