@@ -125,9 +125,6 @@ void TfrmVornBase1Grid::OnPrint() {
 
 void TfrmVornBase1Grid::ExportGridClicked() {
     m_busy = true;
-    if (OpenGridExport(this)) {
-        ExportGrid(m_cxGrid1, true);
-        CloseGridExport();
-    }
+    ExportGridThroughWindow(this, m_cxGrid1);
     m_busy = false;
 }

@@ -160,3 +160,9 @@ void ExportGrid(BandedGrid* grid, bool allowExpanding) {
 void CloseGridExport() {
     delete exportWindow.data();
 }
+
+void ExportGridThroughWindow(QWidget* parent, BandedGrid* grid) {
+    if (!OpenGridExport(parent)) return;
+    ExportGrid(grid, true);
+    CloseGridExport();
+}

@@ -44,3 +44,5 @@ private:
 bool OpenGridExport(QWidget* parent = nullptr);
 void ExportGrid(BandedGrid* grid, bool allowExpanding);
 void CloseGridExport();
+// The three in a row, as the "Esporta griglia" buttons run them.
+void ExportGridThroughWindow(QWidget* parent, BandedGrid* grid);

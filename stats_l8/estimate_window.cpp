@@ -110,11 +110,8 @@ TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] {
         if (m_ready) OpenGrid();
     });
-    connect(exportButton, &QPushButton::clicked, this, [this] {
-        if (!OpenGridExport(this)) return;
-        ExportGrid(m_grid, true);
-        CloseGridExport();
-    });
+    connect(exportButton, &QPushButton::clicked, this,
+            [this] { ExportGridThroughWindow(this, m_grid); });
     connect(highlight, &QPushButton::clicked, this, [this] {
         if (m_highlight.Choose(this)) m_grid->Repaint();
     });

@@ -79,11 +79,8 @@ TfrmVornL8XRUOTA::TfrmVornL8XRUOTA(int wheelIndex, QWidget* parent)
     BodyLayout()->addWidget(m_grid, 1);
 
     connect(m_wheel, &QComboBox::currentIndexChanged, this, [this] { OpenGrid(); });
-    connect(exportButton, &QPushButton::clicked, this, [this] {
-        if (!OpenGridExport(this)) return;
-        ExportGrid(m_grid, true);
-        CloseGridExport();
-    });
+    connect(exportButton, &QPushButton::clicked, this,
+            [this] { ExportGridThroughWindow(this, m_grid); });
     connect(highlight, &QPushButton::clicked, this, [this] {
         if (m_highlight.Choose(this)) m_grid->Repaint();
     });
