@@ -4,7 +4,6 @@
 
 #include "common/base_window.h"
 #include "common/grid/banded_grid.h"
-#include "common/number_picker.h"
 #include "common/progress.h"
 #include "common/seams.h"
 #include "common/skin.h"
@@ -316,8 +315,7 @@ void TArchiveWindow::showEvent(QShowEvent* event) {
     ApplySkinToForm(this);
     ApplySkinToBandedGrid(m_cardGrid);
     ApplySkinToBandedGrid(m_listingGrid);
-    m_highlighted.fill(false);
-    m_firstHighlight = true;
+    m_highlight.Clear();
     m_loading = true;
     PrepareShow();
     ResetWindow();
@@ -369,14 +367,7 @@ void TArchiveWindow::Delete() {
 }
 
 void TArchiveWindow::Highlight() {
-    NumberFlags selection = m_highlighted;
-    if (!TfrmVornGETNUM::SelectNumbers(
-            QStringLiteral("Selezionare i numeri da evidenziare (da 0 a 20)"), 0, 20, NumberFlags{},
-            selection, m_firstHighlight, !m_firstHighlight, this))
-        return;
-    m_highlighted = selection;
-    m_firstHighlight = false;
-    RefreshListing();
+    if (m_highlight.Choose(this)) RefreshListing();
 }
 
 void TArchiveWindow::LoadFromFile() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/archive_browser.h"
-#include "common/number_flags.h"
+#include "common/highlight_set.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -41,7 +41,7 @@ public:
     // 0 = editing in progress, 1 = ready, 2 = a new draw is being entered.
     int State() const { return m_state; }
     TArchiveBrowser& Browser() { return m_browser; }
-    bool IsHighlighted(int n) const { return n >= 1 && n <= 90 && m_highlighted[n]; }
+    bool IsHighlighted(int n) const { return m_highlight.Contains(n); }
 
 protected:
     TArchiveWindow(ArchiveGame game, const ArchiveWindowTexts& texts, QWidget* parent);
@@ -90,8 +90,7 @@ private:
     TArchiveBrowser m_browser;
     ArchiveWindowTexts m_texts;
     int m_state = 1;
-    NumberFlags m_highlighted{};
-    bool m_firstHighlight = true;
+    HighlightSet m_highlight;
 
     QLabel* m_lblCurrentDate = nullptr;
     QDateEdit* m_edtNewDate = nullptr;

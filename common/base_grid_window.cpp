@@ -1,7 +1,6 @@
 #include "common/base_grid_window.h"
 
 #include "common/grid/banded_grid.h"
-#include "common/number_picker.h"
 #include "common/seams.h"
 #include "common/skin.h"
 #include "report/grid_export_window.h"
@@ -14,18 +13,48 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+bool OpenResultGrid(QWidget* parent, BandedGrid& grid, const QString& sql) {
+    QString errorText;
+    if (grid.Open(sql, errorText)) return true;
+    Dialogs::Information(parent, QStringLiteral("Errore apertura archivio 01"));
+    return false;
+}
+
+void RefreshKeepingPosition(QWidget* parent, BandedGrid& grid, const QString& sql) {
+    BusyCursor busy;
+    const int focused = grid.FocusedRow();
+    const int top = grid.TopRow();
+    OpenResultGrid(parent, grid, sql);
+    grid.SetFocusedRow(focused);
+    grid.SetTopRow(top);
+    grid.setFocus();
+}
+
+QPushButton* NewToolButton(QWidget* parent, const QString& caption, const QString& name) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumHeight(30);
+    return button;
+}
+
+QLabel* NewBandLabel(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    SetTextColor(label, QColor(255, 255, 0));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 TfrmVornBase1Grid::TfrmVornBase1Grid(QWidget* parent)
     : TfrmVornBase(parent) {
     m_pnlToolBand = new QFrame(Body());
     m_pnlToolBand->setObjectName(QStringLiteral("pnlToolBand"));
     m_pnlToolBand->setProperty(FixedColorProperty, true);
     SetBackground(m_pnlToolBand, TitleGreen);
-    m_lblInfo = new QLabel(m_pnlToolBand);
+    m_lblInfo = NewBandLabel(m_pnlToolBand);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    SetTextColor(m_lblInfo, QColor(255, 255, 0));
-    QFont infoFont = m_lblInfo->font();
-    infoFont.setBold(true);
-    m_lblInfo->setFont(infoFont);
 
     m_pnlTools = new QFrame(m_pnlToolBand);
     m_pnlTools->setObjectName(QStringLiteral("pnlTools"));
@@ -57,10 +86,7 @@ TfrmVornBase1Grid::TfrmVornBase1Grid(QWidget* parent)
 }
 
 QPushButton* TfrmVornBase1Grid::AddToolButton(const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption, m_pnlTools);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumHeight(30);
+    QPushButton* button = NewToolButton(m_pnlTools, caption, name);
     m_pnlTools->layout()->addWidget(button);
     return button;
 }
@@ -81,42 +107,26 @@ void TfrmVornBase1Grid::showEvent(QShowEvent* event) {
     TfrmVornBase::showEvent(event);
     if (event->spontaneous()) return;
     m_busy = false;
-    m_highlighted.fill(false);
-    m_firstHighlight = true;
+    m_highlight.Clear();
     OpenGrid();
     m_cxButton2->setVisible(m_highlightEnabled);
 }
 
 bool TfrmVornBase1Grid::OpenGrid() {
-    QString errorText;
-    if (m_cxGrid1->Open(m_gridSql, errorText)) return true;
-    Dialogs::Information(this, QStringLiteral("Errore apertura archivio 01"));
-    return false;
+    return OpenResultGrid(this, *m_cxGrid1, m_gridSql);
 }
 
 void TfrmVornBase1Grid::RefreshGrid() {
-    BusyCursor busy;
-    const int focused = m_cxGrid1->FocusedRow();
-    const int top = m_cxGrid1->TopRow();
-    OpenGrid();
-    m_cxGrid1->SetFocusedRow(focused);
-    m_cxGrid1->SetTopRow(top);
-    m_cxGrid1->setFocus();
+    RefreshKeepingPosition(this, *m_cxGrid1, m_gridSql);
 }
 
 bool TfrmVornBase1Grid::IsHighlighted(int n) const {
-    return !m_pnlTools->isHidden() && n >= 1 && n <= 90 && m_highlighted[n];
+    return !m_pnlTools->isHidden() && m_highlight.Contains(n);
 }
 
 void TfrmVornBase1Grid::HighlightNumbers() {
-    NumberFlags selection = m_highlighted;
-    const NumberFlags none{};
-    if (!TfrmVornGETNUM::SelectNumbers(HighlightCaption, 0, HighlightLimit, none, selection,
-                                       m_firstHighlight, !m_firstHighlight, this))
-        return;
-    m_highlighted = selection;
-    m_firstHighlight = false;
-    RefreshGrid(); // repaints, and the user keeps the place in the grid
+    // On confirmation the grid repaints, and the user keeps the place in it.
+    if (m_highlight.Choose(this)) RefreshGrid();
 }
 
 void TfrmVornBase1Grid::OnPrint() {

@@ -1,12 +1,21 @@
 #pragma once
 
 #include "common/base_window.h"
-#include "common/number_flags.h"
+#include "common/highlight_set.h"
 
 class BandedGrid;
 class QFrame;
 class QLabel;
 class QPushButton;
+
+// Opens `grid` on `sql`; when the query fails the user reads "Errore apertura archivio 01" and
+// the grid stays empty.
+bool OpenResultGrid(QWidget* parent, BandedGrid& grid, const QString& sql);
+// Reopens `grid` on `sql` keeping its focused and top row, with the hourglass.
+void RefreshKeepingPosition(QWidget* parent, BandedGrid& grid, const QString& sql);
+// A button and a yellow bold label of the green tool bands of the result windows.
+QPushButton* NewToolButton(QWidget* parent, const QString& caption, const QString& name);
+QLabel* NewBandLabel(QWidget* parent, const QString& text = QString());
 
 // The frame of the result windows: the base frame with one read-only banded grid fed by the
 // window's query, a green tool band (information label and the tools "Esporta griglia",
@@ -17,10 +26,6 @@ class TfrmVornBase1Grid : public TfrmVornBase {
     Q_DISABLE_COPY_MOVE(TfrmVornBase1Grid)
 
 public:
-    static inline const QString HighlightCaption =
-        QStringLiteral("Selezionare i numeri da evidenziare (da 0 a 20)");
-    static constexpr int HighlightLimit = 20;
-
     explicit TfrmVornBase1Grid(QWidget* parent = nullptr);
 
     // The grid query; set before the window is shown.
@@ -41,7 +46,7 @@ public:
     QPushButton* AddToolButton(const QString& caption, const QString& name);
 
     bool IsHighlighted(int n) const;
-    const NumberFlags& Highlighted() const { return m_highlighted; }
+    const NumberFlags& Highlighted() const { return m_highlight.Flags(); }
     bool IsBusy() const { return m_busy; }
 
     // Opens the grid on its query; "Errore apertura archivio 01" when it fails.
@@ -60,8 +65,7 @@ protected:
 
 private:
     QString m_gridSql;
-    NumberFlags m_highlighted{};
-    bool m_firstHighlight = true;
+    HighlightSet m_highlight;
     bool m_highlightEnabled = true;
     bool m_busy = false;
 

@@ -19,27 +19,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* ToolButton(QWidget* parent, const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumHeight(30);
-    return button;
-}
-
-QLabel* BandLabel(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    SetTextColor(label, QColor(255, 255, 0));
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
-} // namespace
-
 TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
     : TfrmVornBase(parent) {
     setObjectName(QStringLiteral("TfrmVornL8STIMA"));
@@ -71,18 +50,18 @@ TfrmVornL8STIMA::TfrmVornL8STIMA(QWidget* parent)
                        QStringLiteral("Ruota / Numero")});
     m_order->setCurrentIndex(int(EstimateOrder::Standard));
     QPushButton* exportButton =
-        ToolButton(band, QStringLiteral("Esporta griglia"), QStringLiteral("btnExport"));
+        NewToolButton(band, QStringLiteral("Esporta griglia"), QStringLiteral("btnExport"));
     QPushButton* highlight =
-        ToolButton(band, QStringLiteral("Evidenzia numeri"), QStringLiteral("cxButton2"));
+        NewToolButton(band, QStringLiteral("Evidenzia numeri"), QStringLiteral("cxButton2"));
     QPushButton* print =
-        ToolButton(band, QStringLiteral("PDF + Salva/Stampa"), QStringLiteral("btnPrint"));
-    QPushButton* params = ToolButton(band, QStringLiteral("Parametri per STIMA personalizzata"),
-                                     QStringLiteral("btnParametri"));
+        NewToolButton(band, QStringLiteral("PDF + Salva/Stampa"), QStringLiteral("btnPrint"));
+    QPushButton* params = NewToolButton(band, QStringLiteral("Parametri per STIMA personalizzata"),
+                                        QStringLiteral("btnParametri"));
     QPushButton* notes =
-        ToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
-    filters->addWidget(BandLabel(band, QStringLiteral("RUOTE")));
+        NewToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
+    filters->addWidget(NewBandLabel(band, QStringLiteral("RUOTE")));
     filters->addWidget(m_wheels, 1);
-    filters->addWidget(BandLabel(band, QStringLiteral("ORDINA PER")));
+    filters->addWidget(NewBandLabel(band, QStringLiteral("ORDINA PER")));
     filters->addWidget(m_order, 1);
     for (QPushButton* button : {exportButton, highlight, print, params, notes})
         tools->addWidget(button);
@@ -141,9 +120,7 @@ void TfrmVornL8STIMA::showEvent(QShowEvent* event) {
 
 void TfrmVornL8STIMA::OpenGrid() {
     BusyCursor busy;
-    QString error;
-    if (!m_grid->Open(Sql(), error))
-        Dialogs::Information(this, QStringLiteral("Errore apertura archivio 01"));
+    OpenResultGrid(this, *m_grid, Sql());
 }
 
 CellStyle TfrmVornL8STIMA::Style(int row, const QString& field) const {

@@ -3,7 +3,6 @@
 #include "common/base_grid_window.h"
 #include "common/grid/banded_grid.h"
 #include "common/helpers.h"
-#include "common/number_picker.h"
 #include "common/seams.h"
 #include "common/skin.h"
 #include "report/print_report.h"
@@ -11,10 +10,6 @@
 #include "storage/tdm1.h"
 #include "tools/notes_windows.h"
 #include "tools/tdm_note.h"
-
-#include <QBoxLayout>
-#include <QFrame>
-#include <QPushButton>
 
 CellStyle StyleOfLook(CellLook look) {
     switch (look) {
@@ -54,30 +49,6 @@ bool ToggleAnnotation(QWidget* parent, const QString& wheel, int number) {
 
 bool ShowLottoNotesList(QWidget* parent) {
     return ShowNotesList(parent, NotesMode::Lotto).changed;
-}
-
-void RefreshKeepingPosition(QWidget* parent, BandedGrid& grid, const QString& sql) {
-    BusyCursor busy;
-    const int focused = grid.FocusedRow();
-    const int top = grid.TopRow();
-    QString error;
-    if (!grid.Open(sql, error))
-        Dialogs::Information(parent, QStringLiteral("Errore apertura archivio 01"));
-    grid.SetFocusedRow(focused);
-    grid.SetTopRow(top);
-    grid.setFocus();
-}
-
-bool HighlightSet::Choose(QWidget* parent) {
-    NumberFlags selection = m_flags;
-    const NumberFlags none{};
-    if (!TfrmVornGETNUM::SelectNumbers(TfrmVornBase1Grid::HighlightCaption, 0,
-                                       TfrmVornBase1Grid::HighlightLimit, none, selection, m_first,
-                                       !m_first, parent))
-        return false;
-    m_flags = selection;
-    m_first = false;
-    return true;
 }
 
 namespace {

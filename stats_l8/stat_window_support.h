@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/base_grid_window.h"
 #include "common/grid/cell_style.h"
-#include "common/number_flags.h"
 #include "stats_l8/l8_view_rules.h"
 
 #include <QString>
@@ -9,12 +9,10 @@
 #include <functional>
 
 class BandedGrid;
-class QPushButton;
 class QWidget;
-class TfrmVornBase1Grid;
 
 // What the Lotto statistic windows share: the cell styles of their looks, the annotation by
-// double-click, the "Numeri annotati" list, the highlight set and the statistics report.
+// double-click, the "Numeri annotati" list and the statistics report.
 
 CellStyle StyleOfLook(CellLook look);
 
@@ -27,22 +25,6 @@ bool ToggleAnnotation(QWidget* parent, const QString& wheel, int number);
 
 // The annotated-numbers list in Lotto mode; true when the annotations changed.
 bool ShowLottoNotesList(QWidget* parent);
-
-// Reopens a grid keeping its focused and top row, with the hourglass.
-void RefreshKeepingPosition(QWidget* parent, BandedGrid& grid, const QString& sql);
-
-// The highlight set of a window that has no one-grid base: up to 20 numbers, chosen with the
-// picker (the first time with nothing chosen and the list shown).
-class HighlightSet final {
-public:
-    bool Choose(QWidget* parent);
-    bool Contains(int n) const { return n >= 1 && n <= 90 && m_flags[n]; }
-    const NumberFlags& Flags() const { return m_flags; }
-
-private:
-    NumberFlags m_flags{};
-    bool m_first = true;
-};
 
 // Asks with the landscape print notice, then prints the grid's visible columns over `sql` with
 // the window's title and the date of the statistics as heading lines, and opens the PDF.

@@ -21,14 +21,6 @@ const QStringList WheelItems = {
     QStringLiteral("PALERMO "), QStringLiteral("ROMA "),     QStringLiteral("TORINO"),
     QStringLiteral("VENEZIA"),  QStringLiteral("NAZIONALE")};
 
-QPushButton* ToolButton(QWidget* parent, const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumHeight(30);
-    return button;
-}
-
 } // namespace
 
 TfrmVornL8XRUOTA::TfrmVornL8XRUOTA(int wheelIndex, QWidget* parent)
@@ -43,23 +35,19 @@ TfrmVornL8XRUOTA::TfrmVornL8XRUOTA(int wheelIndex, QWidget* parent)
     band->setProperty(FixedColorProperty, true);
     SetBackground(band, TitleGreen);
     auto* tools = new QHBoxLayout(band);
-    auto* label = new QLabel(QStringLiteral("RUOTA DI"), band);
-    SetTextColor(label, QColor(255, 255, 0));
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    QLabel* label = NewBandLabel(band, QStringLiteral("RUOTA DI"));
     m_wheel = new QComboBox(band);
     m_wheel->setObjectName(QStringLiteral("cbRuota"));
     m_wheel->addItems(WheelItems);
     m_wheel->setCurrentIndex(wheelIndex >= 0 && wheelIndex < WheelCount ? wheelIndex : 0);
     QPushButton* exportButton =
-        ToolButton(band, QStringLiteral("Esporta griglia"), QStringLiteral("btnExport"));
+        NewToolButton(band, QStringLiteral("Esporta griglia"), QStringLiteral("btnExport"));
     QPushButton* highlight =
-        ToolButton(band, QStringLiteral("Evidenzia numeri"), QStringLiteral("cxButton2"));
+        NewToolButton(band, QStringLiteral("Evidenzia numeri"), QStringLiteral("cxButton2"));
     QPushButton* print =
-        ToolButton(band, QStringLiteral("PDF + Salva/Stampa"), QStringLiteral("btnPrint"));
+        NewToolButton(band, QStringLiteral("PDF + Salva/Stampa"), QStringLiteral("btnPrint"));
     QPushButton* notes =
-        ToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
+        NewToolButton(band, QStringLiteral("Numeri annotati"), QStringLiteral("btnNote"));
     tools->addWidget(label);
     tools->addWidget(m_wheel);
     tools->addStretch();
@@ -109,9 +97,7 @@ void TfrmVornL8XRUOTA::showEvent(QShowEvent* event) {
 void TfrmVornL8XRUOTA::OpenGrid() {
     BusyCursor busy;
     m_grid->SetBandCaption(0, WheelNames.at(WheelIndex()));
-    QString error;
-    if (!m_grid->Open(Sql(), error))
-        Dialogs::Information(this, QStringLiteral("Errore apertura archivio 01"));
+    OpenResultGrid(this, *m_grid, Sql());
 }
 
 void TfrmVornL8XRUOTA::Refresh() {

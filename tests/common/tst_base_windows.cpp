@@ -61,8 +61,7 @@ private slots:
 
         modal.Push([](QDialog& picker) {
             // The first time: nothing chosen, the list shown.
-            if (picker.findChild<QLabel*>("lblSelectCaption")->text() !=
-                    TfrmVornBase1Grid::HighlightCaption ||
+            if (picker.findChild<QLabel*>("lblSelectCaption")->text() != HighlightSet::Caption ||
                 picker.findChild<QPlainTextEdit*>("Memo1")->isHidden())
                 return int(QDialog::Rejected);
             for (int n : {7, 21, 33, 60, 90})
